@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+class PosixPlatform : public Platform {
+public:
+    std::string executablePath() const override;
+    std::unique_ptr<InstanceLock> acquireInstanceLock(const std::string& name) override;
+    RegionalFormats regionalFormats() const override;
+    TDateTime localNow() const override;
+    std::string pathSeparators() const override { return "/"; }
+};
+
+// Turns a strftime pattern (as the C library gives for the locale) into the program's syntax.
+std::string PatternFromStrftime(const std::string& strftimePattern);
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+#include "shell/ErrorBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void ShowErrorBox(const std::string& texto) {
+    QString mensagem = QString::fromStdString(texto);
+    if (!mensagem.endsWith(QLatin1Char('.'))) mensagem += QLatin1Char('.');
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), mensagem,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
