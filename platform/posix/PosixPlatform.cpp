@@ -112,7 +112,8 @@ RegionalFormats PosixPlatform::regionalFormats() const {
     const char* locale = std::setlocale(LC_TIME, "");
     const std::string name = locale ? locale : "C";
     // Without a configured locale the desk still gets the Brazilian patterns it expects.
-    if (name != "C" && name != "POSIX") {
+    const bool plainC = name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0;
+    if (!plainC) {
         f.shortDate = PatternFromStrftime(::nl_langinfo(D_FMT));
         f.longTime = PatternFromStrftime(::nl_langinfo(T_FMT));
         for (char c : f.shortDate) {
