@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/DateTime.h"
 
@@ -19,6 +21,12 @@ struct RegionalFormats {
 class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
+};
+
+// What became of a request to open a file.
+struct OpenResult {
+    bool ok = true;
+    std::string reason;  // in Portuguese, for the log, when !ok
 };
 
 // Every operating-system call of the program goes through this interface.
@@ -40,6 +48,13 @@ public:
 
     // Path separators of the platform: the last one splits a path into folder and file name.
     virtual std::string pathSeparators() const = 0;
+
+    // Executable file names of all running processes, or nothing when they cannot be read.
+    virtual std::optional<std::vector<std::string>> processNames() = 0;
+
+    // Opens a file the way the desktop shell does (an executable is started), detached from
+    // this process, with `folder` as working directory.
+    virtual OpenResult open(const std::string& path, const std::string& folder) = 0;
 };
 
 }  // namespace platform

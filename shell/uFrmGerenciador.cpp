@@ -36,7 +36,8 @@ TFrmGerenciadorExecutaveis::TFrmGerenciadorExecutaveis(platform::Platform& platf
                           Qt::MSWindowsFixedSizeDialogHint),
       platform_(platform),
       clock_(clock),
-      trayAvailable_(trayAvailable) {
+      trayAvailable_(trayAvailable),
+      processCheck_(platform, clock) {
     BuildLayout();
     BuildTray();
 
@@ -228,7 +229,9 @@ void TFrmGerenciadorExecutaveis::tmDespertadorTimer() {
     RunGuarded([this] { VerificarDespertador(); });
 }
 
-void TFrmGerenciadorExecutaveis::ProgramaAberto() {}
+void TFrmGerenciadorExecutaveis::ProgramaAberto() {
+    for (const std::string& linha : processCheck_.ProgramaAberto()) AppendLog(linha);
+}
 
 void TFrmGerenciadorExecutaveis::VerificarDespertador() {}
 

@@ -7,6 +7,7 @@
 
 #include "platform/Platform.h"
 #include "shell/Clock.h"
+#include "watchdog/ProcessCheck.h"
 
 class QAction;
 class QEventLoop;
@@ -85,6 +86,7 @@ private:
     bool FFechar = false;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<QWindow> previousFocus_;
+    ProcessCheck processCheck_;
 };
 
 // The one tray window; null before Abrir creates it and after Abrir frees it.

@@ -1,10 +1,19 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 
 class Clock;
+
+// The monitored-executables list as stored: always at least one element.
+using TStringArray = std::vector<std::string>;
+
+// Non-overlapping occurrences of `substr` in `str`; 0 for an empty `substr` or `str`.
+int Occurs(const std::string& str, const std::string& substr);
+// `str` cut at every `separator`; empty pieces stay; an empty `separator` gives all of `str`.
+TStringArray Split(const std::string& str, const std::string& separator);
 
 // Class-level helpers shared by the windows. The message boxes and Executar need the widget
 // library and are built with it; the rest is plain C++.
@@ -18,6 +27,8 @@ public:
     static bool MsgConfirma(const std::string& pTexto);
     // Folder of the running executable, ending in its path separator.
     static std::string GetCaminhoExeGerenciador(const platform::Platform& pPlataforma);
+    // The monitored-executables list, read afresh from setup.ini beside the executable.
+    static TStringArray GetDadosIni(const platform::Platform& pPlataforma);
     // Runs the whole life of the program.
     static void Executar(platform::Platform& pPlataforma, const Clock& pRelogio);
 };
@@ -26,3 +37,6 @@ public:
 std::string FolderPart(const std::string& path, const std::string& separators);
 // File-name part: what follows the last of `separators`; the whole path without one.
 std::string FileNamePart(const std::string& path, const std::string& separators);
+
+// setup.ini beside the executable.
+std::string SetupIniPath(const platform::Platform& pPlataforma);

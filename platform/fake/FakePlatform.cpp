@@ -22,4 +22,16 @@ std::unique_ptr<InstanceLock> FakePlatform::acquireInstanceLock(const std::strin
     return std::make_unique<FakeLock>(heldLocks_, name);
 }
 
+std::optional<std::vector<std::string>> FakePlatform::processNames() {
+    ++snapshots;
+    return processes;
+}
+
+OpenResult FakePlatform::open(const std::string& path, const std::string& folder) {
+    opened.push_back({path, folder});
+    if (failingPaths.count(path)) return {false, "arquivo não encontrado"};
+    if (startedProcessesShow && processes) processes->push_back(path);
+    return {};
+}
+
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -16,6 +17,8 @@ public:
     RegionalFormats regionalFormats() const override { return formats; }
     TDateTime localNow() const override { return now; }
     std::string pathSeparators() const override { return separators; }
+    std::optional<std::vector<std::string>> processNames() override;
+    OpenResult open(const std::string& path, const std::string& folder) override;
 
     bool lockHeld(const std::string& name) const { return heldLocks_->count(name) > 0; }
 
@@ -23,6 +26,18 @@ public:
     RegionalFormats formats;
     TDateTime now = 0;
     std::string separators = "/";
+
+    // Process list: nothing means the snapshot fails. A started path shows in later snapshots
+    // when `startedProcessesShow` is set.
+    std::optional<std::vector<std::string>> processes = std::vector<std::string>{};
+    bool startedProcessesShow = false;
+    int snapshots = 0;
+    struct OpenCall {
+        std::string path;
+        std::string folder;
+    };
+    std::vector<OpenCall> opened;
+    std::set<std::string> failingPaths;  // open() of these fails with "arquivo não encontrado"
 
 private:
     std::shared_ptr<std::set<std::string>> heldLocks_ = std::make_shared<std::set<std::string>>();

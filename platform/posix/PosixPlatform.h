@@ -11,6 +11,8 @@ public:
     RegionalFormats regionalFormats() const override;
     TDateTime localNow() const override;
     std::string pathSeparators() const override { return "/"; }
+    std::optional<std::vector<std::string>> processNames() override;
+    OpenResult open(const std::string& path, const std::string& folder) override;
 };
 
 // Turns a strftime pattern (as the C library gives for the locale) into the program's syntax.

@@ -11,6 +11,7 @@
 #include "shell/uFrmGerenciador.h"
 #include "shell/uFuncao.h"
 #include "support/ModalAnswers.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -122,6 +123,22 @@ private slots:
         });
         w.ShowModal();
         QVERIFY(boxClosed);
+    }
+
+    void watchdogTickAppendsItsLinesToTheLog() {
+        TempFolder folder;
+        folder.write("setup.ini", "[EXECUTAVEL]\r\nCAMINHOS=/opt/a/leitor|/opt/b/caixa\r\n");
+        platform::FakePlatform fake;
+        fake.exePath = folder.file("tresmon");
+        fake.processes = std::vector<std::string>{"caixa"};
+        MockClock clock(kAgora);
+        TFrmGerenciadorExecutaveis w(fake, clock, true);
+        w.tmAbrirExecutavelTimer();
+        QCOMPARE(w.memLog->toPlainText(),
+                 QStringLiteral("Gerenciador iniciado 09/12/2024 14:30:05\n"
+                                "leitor foi aberto 09/12/2024 14:30:05"));
+        QCOMPARE(fake.opened.size(), size_t(1));
+        QCOMPARE(fake.opened[0].folder, std::string("/opt/a/"));
     }
 
     void withoutANotificationAreaTheWindowStaysUsable() {

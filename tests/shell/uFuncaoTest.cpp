@@ -40,3 +40,37 @@ TEST(TFuncao, GetCaminhoExeGerenciadorEndsWithTheSeparator) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Split, ExamplesWithTheBarSeparator) {
+    const std::pair<std::string, TStringArray> cases[] = {
+        {"", {""}},
+        {"A", {"A"}},
+        {"A|B", {"A", "B"}},
+        {"A|", {"A", ""}},
+        {"|A", {"", "A"}},
+        {"A||B", {"A", "", "B"}},
+        {"C:\\a.exe|C:\\a.exe", {"C:\\a.exe", "C:\\a.exe"}},
+    };
+    for (const auto& [stored, elements] : cases) EXPECT_EQ(Split(stored, "|"), elements) << stored;
+}
+
+TEST(Split, EmptySeparatorGivesTheWholeText) {
+    EXPECT_EQ(Split("A|B", ""), TStringArray{"A|B"});
+    EXPECT_EQ(Split("", ""), TStringArray{""});
+}
+
+TEST(Occurs, CountsWithoutOverlap) {
+    struct Case {
+        std::string str, substr;
+        int count;
+    };
+    const Case cases[] = {
+        {"A|B|C", "|", 2}, {"", "|", 0},    {"A|B", "", 0},     {"aaaa", "aa", 2},
+        {"aaa", "aa", 1},  {"||", "|", 2},  {std::string("a|\0|", 4), "|", 1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Occurs(c.str, c.substr), c.count) << c.str;
+}
+
+}  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// UTF-16 little-endian bytes (no byte-order mark) to UTF-8 and back. Unpaired surrogates
+// become U+FFFD.
+std::string Utf16LeToUtf8(const std::string& bytes);
+std::string Utf8ToUtf16Le(const std::string& utf8);
+
+// Code points of UTF-8 text; a malformed byte is taken as U+FFFD.
+std::u32string DecodeUtf8(const std::string& utf8);
+std::string EncodeUtf8(char32_t codePoint);

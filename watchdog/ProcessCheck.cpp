@@ -1,0 +1,76 @@
+#include "watchdog/ProcessCheck.h"
+
+#include <optional>
+#include <set>
+
+#include "shell/Formats.h"
+#include "shell/uFuncao.h"
+
+namespace {
+
+std::string AsciiUpper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+}  // namespace
+
+std::string CleanListedPath(const std::string& element) {
+    const std::size_t first = element.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    std::string path = element.substr(first, element.find_last_not_of(" \t") - first + 1);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = path.substr(1, path.size() - 2);
+    return path;
+}
+
+bool ProcessCheck::ListProcess(const std::vector<std::string>& snapshot,
+                               const std::string& pExecutavel) const {
+    const std::string wanted = AsciiUpper(pExecutavel);
+    const std::string separators = platform_.pathSeparators();
+    for (const std::string& process : snapshot) {
+        if (AsciiUpper(FileNamePart(process, separators)) == wanted ||
+            AsciiUpper(process) == wanted)
+            return true;
+    }
+    return false;
+}
+
+std::vector<std::string> ProcessCheck::ProgramaAberto() {
+    std::vector<std::string> log;
+    if (running_) return log;  // passes never overlap
+    running_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{running_};
+
+    const std::string separators = platform_.pathSeparators();
+    std::optional<std::vector<std::string>> snapshot;
+    std::set<std::string> requested;  // upper-case file names started in this pass
+    for (const std::string& element : TFuncao::GetDadosIni(platform_)) {
+        const std::string path = CleanListedPath(element);
+        if (path.empty()) continue;
+        if (!snapshot) {
+            snapshot = platform_.processNames();
+            if (!snapshot) {
+                // Without the list every program would look missing and start twice.
+                log.push_back("Lista de processos não pôde ser lida " +
+                              DateTimeToStr(clock_.Now()));
+                return log;
+            }
+        }
+        const std::string vExecutavel = FileNamePart(path, separators);
+        if (requested.count(AsciiUpper(vExecutavel)) || ListProcess(*snapshot, vExecutavel))
+            continue;
+        requested.insert(AsciiUpper(vExecutavel));
+        const platform::OpenResult result = platform_.open(path, FolderPart(path, separators));
+        if (result.ok)
+            log.push_back(vExecutavel + " foi aberto " + DateTimeToStr(clock_.Now()));
+        else
+            log.push_back(vExecutavel + " não pôde ser aberto " + DateTimeToStr(clock_.Now()) +
+                          " (" + result.reason + ")");
+    }
+    return log;
+}
