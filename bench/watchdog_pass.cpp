@@ -1,0 +1,86 @@
+// One watchdog pass with 20 listed executables against this machine's real process list,
+// next to one bare scan of the process list. Starts are counted, not made.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/posix/PosixPlatform.h"
+#include "watchdog/ProcessCheck.h"
+
+namespace {
+
+class CountingPlatform : public platform::PosixPlatform {
+public:
+    explicit CountingPlatform(std::string folder) : folder_(std::move(folder)) {}
+    std::string executablePath() const override { return folder_ + "/tresmon"; }
+    std::optional<std::vector<std::string>> processNames() override {
+        ++snapshots;
+        return PosixPlatform::processNames();
+    }
+    platform::OpenResult open(const std::string&, const std::string&) override {
+        ++starts;
+        return {};
+    }
+    int snapshots = 0;
+    int starts = 0;
+
+private:
+    std::string folder_;
+};
+
+template <class Body>
+double MedianMicroseconds(int runs, Body body) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        body();
+        times.push_back(std::chrono::duration<double, std::micro>(
+                            std::chrono::steady_clock::now() - start)
+                            .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+}  // namespace
+
+int main() {
+    const auto folder = std::filesystem::temp_directory_path() / "tresmon-bench-watchdog";
+    std::filesystem::create_directories(folder);
+    CountingPlatform platform(folder.string());
+
+    // Twenty listed programs, as many as possible of them running: the steady state.
+    const auto running = platform.processNames().value_or(std::vector<std::string>{});
+    std::set<std::string> distinct(running.begin(), running.end());
+    std::string value;
+    int listed = 0;
+    for (auto it = distinct.begin(); listed < 20; ++listed) {
+        const std::string name = it != distinct.end() ? *it++ : "ausente" + std::to_string(listed);
+        if (listed > 0) value += '|';
+        value += "/opt/monitorados/";
+        value += name;
+    }
+    std::ofstream(folder / "setup.ini") << "[EXECUTAVEL]\r\nCAMINHOS=" << value << "\r\n";
+
+    MockClock clock(45000);
+    ProcessCheck check(platform, clock);
+    constexpr int kRuns = 200;
+    platform.snapshots = 0;
+    const double scan = MedianMicroseconds(kRuns, [&] { platform.processNames(); });
+    platform.snapshots = 0;
+    platform.starts = 0;
+    const double pass = MedianMicroseconds(kRuns, [&] { check.ProgramaAberto(); });
+
+    std::printf("processes on this machine: %zu\n", running.size());
+    std::printf("listed executables: 20 (%d of them not running)\n", platform.starts / kRuns);
+    std::printf("bare process-list scan, median: %.0f us\n", scan);
+    std::printf("one pass, median: %.0f us (%.2f x the bare scan)\n", pass, pass / scan);
+    std::printf("process snapshots per pass: %.2f\n", double(platform.snapshots) / kRuns);
+    std::filesystem::remove_all(folder);
+    return 0;
+}
