@@ -52,6 +52,12 @@ public:
     // Executable file names of all running processes, or nothing when they cannot be read.
     virtual std::optional<std::vector<std::string>> processNames() = 0;
 
+    // Replaces the file at `path` with `bytes` so that a crash at any moment leaves either the
+    // old file or the new one: a temporary file beside it, flushed to disk, renamed over it.
+    // Returns false, with the reason, when that fails; the old file is then untouched.
+    virtual bool replaceFile(const std::string& path, const std::string& bytes,
+                             std::string& reason) = 0;
+
     // Opens a file the way the desktop shell does (an executable is started), detached from
     // this process, with `folder` as working directory.
     virtual OpenResult open(const std::string& path, const std::string& folder) = 0;

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -111,4 +112,72 @@ std::string DateTimeToStr(TDateTime value) { return DateTimeToStr(value, AppForm
 
 std::string DateToStr(TDateTime value) {
     return FormatDateTime(AppFormats().ShortDateFormat, value);
+}
+
+namespace {
+
+// The runs of digits of `text`, and whether anything but blanks and `separator` stood between.
+bool Numbers(const std::string& text, char separator, std::vector<int>& numbers,
+             std::string& rest) {
+    std::string digits;
+    for (const char c : text) {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            digits += c;
+            if (digits.size() > 4) return false;
+            continue;
+        }
+        if (!digits.empty()) numbers.push_back(std::stoi(digits));
+        digits.clear();
+        if (c == separator || c == ' ') continue;
+        rest += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    if (!digits.empty()) numbers.push_back(std::stoi(digits));
+    return true;
+}
+
+}  // namespace
+
+std::optional<TDateTime> TryStrToDate(const std::string& text, const FormatSettings& f,
+                                      TDateTime reference) {
+    std::vector<int> numbers;
+    std::string rest;
+    if (!Numbers(text, f.DateSeparator, numbers, rest) || !rest.empty()) return std::nullopt;
+    std::string order;
+    for (const char c : f.ShortDateFormat) {
+        const char l = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if ((l == 'd' || l == 'm' || l == 'y') && order.find(l) == std::string::npos) order += l;
+    }
+    if (order.size() != 3) order = "dmy";
+    if (numbers.size() == 2) {
+        order.erase(order.find('y'), 1);
+        numbers.push_back(DecodeDateTime(reference).date.year);
+        order += 'y';
+    }
+    if (numbers.size() != 3) return std::nullopt;
+    int day = 0, month = 0, year = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (order[i] == 'd') day = numbers[i];
+        if (order[i] == 'm') month = numbers[i];
+        if (order[i] == 'y') year = numbers[i];
+    }
+    if (year < 100) year += 2000;
+    if (!IsValidDate(year, month, day)) return std::nullopt;
+    return EncodeDate(year, month, day);
+}
+
+std::optional<TDateTime> TryStrToTime(const std::string& text, const FormatSettings& f) {
+    std::vector<int> numbers;
+    std::string rest;
+    if (!Numbers(text, f.TimeSeparator, numbers, rest)) return std::nullopt;
+    if (numbers.size() < 2 || numbers.size() > 3) return std::nullopt;
+    int hour = numbers[0];
+    if (rest == "PM" || rest == "AM") {
+        if (hour < 1 || hour > 12) return std::nullopt;
+        hour = hour % 12 + (rest == "PM" ? 12 : 0);
+    } else if (!rest.empty()) {
+        return std::nullopt;
+    }
+    const int second = numbers.size() == 3 ? numbers[2] : 0;
+    if (hour > 23 || numbers[1] > 59 || second > 59) return std::nullopt;
+    return EncodeTime(hour, numbers[1], second, 0);
 }

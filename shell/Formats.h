@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "shell/DateTime.h"
@@ -23,3 +24,10 @@ std::string FormatDateTime(const std::string& pattern, TDateTime value);
 std::string DateTimeToStr(TDateTime value, const FormatSettings& f);
 std::string DateTimeToStr(TDateTime value);
 std::string DateToStr(TDateTime value);
+
+// Reads a date written in the short date format (day, month and year in its order; a two-digit
+// year is taken as 20yy; a missing year is this one of `reference`). Nothing for an invalid text.
+std::optional<TDateTime> TryStrToDate(const std::string& text, const FormatSettings& f,
+                                      TDateTime reference = 0);
+// Reads "h:n" or "h:n:s", with an optional AM/PM. Nothing for an invalid text.
+std::optional<TDateTime> TryStrToTime(const std::string& text, const FormatSettings& f);

@@ -97,3 +97,50 @@ std::string Utf8ToUtf16Le(const std::string& utf8) {
     }
     return out;
 }
+
+namespace {
+
+// 0x80 to 0x9F; the five bytes the code page leaves undefined keep their C1 code points.
+constexpr char16_t kHigh1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+std::string Windows1252ToUtf8(const std::string& bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) out += c;
+        else out += EncodeUtf8(b < 0xA0 ? kHigh1252[b - 0x80] : b);
+    }
+    return out;
+}
+
+std::string Utf8ToWindows1252(const std::string& utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {  // the common case, byte for byte
+            out += utf8[i];
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+        const std::u32string decoded = DecodeUtf8(utf8.substr(i, end - i));
+        for (const char32_t c : decoded) {
+            char byte = '?';
+            if (c >= 0xA0 && c <= 0xFF) {
+                byte = static_cast<char>(c);
+            } else {
+                for (int k = 0; k < 32; ++k)
+                    if (kHigh1252[k] == c) byte = static_cast<char>(0x80 + k);
+            }
+            out += byte;
+        }
+        i = end - 1;
+    }
+    return out;
+}

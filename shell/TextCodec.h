@@ -10,3 +10,7 @@ std::string Utf8ToUtf16Le(const std::string& utf8);
 // Code points of UTF-8 text; a malformed byte is taken as U+FFFD.
 std::u32string DecodeUtf8(const std::string& utf8);
 std::string EncodeUtf8(char32_t codePoint);
+
+// Windows-1252 bytes to UTF-8 and back; a character the code page cannot hold becomes "?".
+std::string Windows1252ToUtf8(const std::string& bytes);
+std::string Utf8ToWindows1252(const std::string& utf8);

@@ -17,6 +17,7 @@
 #include "shell/AppIcon.h"
 #include "shell/ErrorBox.h"
 #include "shell/Formats.h"
+#include "wakeup/WakeupTable.h"
 
 TFrmGerenciadorExecutaveis* FrmGerenciadorExecutaveis = nullptr;
 
@@ -37,7 +38,9 @@ TFrmGerenciadorExecutaveis::TFrmGerenciadorExecutaveis(platform::Platform& platf
       platform_(platform),
       clock_(clock),
       trayAvailable_(trayAvailable),
-      processCheck_(platform, clock) {
+      processCheck_(platform, clock),
+      alertUi_(this),
+      dueCallCheck_(platform, clock, alertUi_, clock.Now()) {
     BuildLayout();
     BuildTray();
 
@@ -233,9 +236,13 @@ void TFrmGerenciadorExecutaveis::ProgramaAberto() {
     for (const std::string& linha : processCheck_.ProgramaAberto()) AppendLog(linha);
 }
 
-void TFrmGerenciadorExecutaveis::VerificarDespertador() {}
+void TFrmGerenciadorExecutaveis::VerificarDespertador() {
+    if (cdsDespertador) dueCallCheck_.VerificarDespertador(*cdsDespertador);
+}
 
-void TFrmGerenciadorExecutaveis::CriarCDSDespertador() {}
+void TFrmGerenciadorExecutaveis::CriarCDSDespertador() {
+    ::CriarCDSDespertador(cdsDespertador, platform_);
+}
 
 void TFrmGerenciadorExecutaveis::AppendLog(const std::string& linha) {
     memLog->appendPlainText(QString::fromStdString(linha));

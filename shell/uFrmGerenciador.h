@@ -7,6 +7,9 @@
 
 #include "platform/Platform.h"
 #include "shell/Clock.h"
+#include "wakeup/ClientDataSet.h"
+#include "wakeup/DueCallCheck.h"
+#include "wakeup/QtAlertUi.h"
 #include "watchdog/ProcessCheck.h"
 
 class QAction;
@@ -41,6 +44,8 @@ public:
     void CriarCDSDespertador();
 
     void AppendLog(const std::string& linha);
+    TClientDataSet* Table() { return cdsDespertador.get(); }
+    const AlarmSound& Sound() const { return alertUi_.sound(); }
     bool IsTrayAvailable() const { return trayAvailable_; }
 
     QFrame* pnlFundo = nullptr;
@@ -87,6 +92,9 @@ private:
     QEventLoop* modalLoop_ = nullptr;
     QPointer<QWindow> previousFocus_;
     ProcessCheck processCheck_;
+    std::unique_ptr<TClientDataSet> cdsDespertador;  // freed with the window, unsaved
+    QtAlertUi alertUi_;
+    DueCallCheck dueCallCheck_;
 };
 
 // The one tray window; null before Abrir creates it and after Abrir frees it.

@@ -1,5 +1,7 @@
 #include "platform/fake/FakePlatform.h"
 
+#include <fstream>
+
 namespace platform {
 
 namespace {
@@ -32,6 +34,24 @@ OpenResult FakePlatform::open(const std::string& path, const std::string& folder
     if (failingPaths.count(path)) return {false, "arquivo não encontrado"};
     if (startedProcessesShow && processes) processes->push_back(path);
     return {};
+}
+
+// Writes for real (tests read the files back), but without the flush to disk.
+bool FakePlatform::replaceFile(const std::string& path, const std::string& bytes,
+                               std::string& reason) {
+    if (failReplaceFile) {
+        reason = "falha simulada";
+        return false;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    out.close();
+    if (!out) {
+        reason = "não foi possível gravar";
+        return false;
+    }
+    ++filesReplaced;
+    return true;
 }
 
 }  // namespace platform

@@ -19,6 +19,8 @@ public:
     std::string pathSeparators() const override { return separators; }
     std::optional<std::vector<std::string>> processNames() override;
     OpenResult open(const std::string& path, const std::string& folder) override;
+    bool replaceFile(const std::string& path, const std::string& bytes,
+                     std::string& reason) override;
 
     bool lockHeld(const std::string& name) const { return heldLocks_->count(name) > 0; }
 
@@ -37,7 +39,9 @@ public:
         std::string folder;
     };
     std::vector<OpenCall> opened;
-    std::set<std::string> failingPaths;  // open() of these fails with "arquivo não encontrado"
+    std::set<std::string> failingPaths;
+    bool failReplaceFile = false;  // replaceFile() fails and leaves the file alone
+    int filesReplaced = 0;  // open() of these fails with "arquivo não encontrado"
 
 private:
     std::shared_ptr<std::set<std::string>> heldLocks_ = std::make_shared<std::set<std::string>>();

@@ -13,6 +13,8 @@ public:
     std::string pathSeparators() const override { return "/"; }
     std::optional<std::vector<std::string>> processNames() override;
     OpenResult open(const std::string& path, const std::string& folder) override;
+    bool replaceFile(const std::string& path, const std::string& bytes,
+                     std::string& reason) override;
 };
 
 // Turns a strftime pattern (as the C library gives for the locale) into the program's syntax.

@@ -1,0 +1,197 @@
+// The table's XML data packet: read with pugixml, written byte by byte the way the format's own
+// writer does, so that readers of that format read our files.
+#include <pugixml.hpp>
+
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+#include "shell/TextCodec.h"
+#include "wakeup/ClientDataSet.h"
+
+namespace {
+
+const std::string kUtf8Bom = "\xEF\xBB\xBF";
+
+bool DeclaresUtf8(const std::string& bytes) {
+    const std::size_t end = bytes.find("?>");
+    if (bytes.compare(0, 5, "<?xml") != 0 || end == std::string::npos) return false;
+    std::string declaration = bytes.substr(0, end);
+    for (char& c : declaration) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return declaration.find("encoding=\"utf-8\"") != std::string::npos ||
+           declaration.find("encoding='utf-8'") != std::string::npos;
+}
+
+FieldType TypeOf(const std::string& fieldtype) {
+    if (fieldtype == "date") return FieldType::Date;
+    if (fieldtype == "time") return FieldType::Time;
+    if (fieldtype.size() >= 2 && (fieldtype[0] == 'i' || fieldtype.rfind("ui", 0) == 0) &&
+        fieldtype.find_first_not_of("iu1248") == std::string::npos)
+        return FieldType::Integer;
+    return FieldType::String;
+}
+
+const char* TypeName(FieldType type) {
+    switch (type) {
+        case FieldType::Integer: return "i4";
+        case FieldType::Date: return "date";
+        case FieldType::Time: return "time";
+        case FieldType::String: return "string";
+    }
+    return "string";
+}
+
+bool AllDigits(const std::string& s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A value that does not read as its type loads as an empty field.
+FieldValue ParseValue(const std::string& text, const FieldDef& def) {
+    switch (def.type) {
+        case FieldType::String: return text;
+        case FieldType::Integer:
+            try {
+                std::size_t used = 0;
+                const long value = std::stol(text, &used);
+                if (used == text.size()) return static_cast<std::int32_t>(value);
+            } catch (const std::exception&) {
+            }
+            return std::monostate{};
+        case FieldType::Date: {
+            if (text.size() != 8 || !AllDigits(text)) return std::monostate{};
+            const int year = std::stoi(text.substr(0, 4));
+            const int month = std::stoi(text.substr(4, 2));
+            const int day = std::stoi(text.substr(6, 2));
+            if (!IsValidDate(year, month, day)) return std::monostate{};
+            return EncodeDate(year, month, day);
+        }
+        case FieldType::Time: {
+            // hh:nn:SSmmm, the last five digits being seconds x 1000 + milliseconds.
+            if (text.size() < 7 || text[2] != ':' || text[5] != ':') return std::monostate{};
+            const std::string hh = text.substr(0, 2), nn = text.substr(3, 2),
+                              rest = text.substr(6);
+            if (!AllDigits(hh) || !AllDigits(nn) || !AllDigits(rest) || rest.size() > 5)
+                return std::monostate{};
+            const int ms = std::stoi(rest);
+            const int hour = std::stoi(hh), minute = std::stoi(nn);
+            if (hour > 23 || minute > 59 || ms > 59999) return std::monostate{};
+            return EncodeTime(hour, minute, ms / 1000, ms % 1000);
+        }
+    }
+    return std::monostate{};
+}
+
+void AppendEscaped(std::string& out, const std::string& bytes) {
+    for (const char c : bytes) {
+        switch (c) {
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '&': out += "&amp;"; break;
+            case '\'': out += "&apos;"; break;
+            case '"': out += "&quot;"; break;
+            case '\r': out += "&#013;"; break;
+            case '\n': out += "&#010;"; break;
+            case '\t': out += "&#009;"; break;
+            case '\\': out += "&#092;"; break;
+            default: out += c;
+        }
+    }
+}
+
+void AppendValue(std::string& out, const FieldValue& value) {
+    char buf[32];
+    if (const auto* i = std::get_if<std::int32_t>(&value)) {
+        out += std::to_string(*i);
+    } else if (const auto* d = std::get_if<TDateTime>(&value)) {
+        const DateTimeParts p = DecodeDateTime(*d);
+        std::snprintf(buf, sizeof buf, "%04d%02d%02d", p.date.year, p.date.month, p.date.day);
+        out += buf;
+    } else if (const auto* s = std::get_if<std::string>(&value)) {
+        AppendEscaped(out, Utf8ToWindows1252(*s));
+    }
+}
+
+void AppendTime(std::string& out, TDateTime value) {
+    const DateTimeParts p = DecodeDateTime(value);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%05d", p.time.hour, p.time.minute,
+                  p.time.second * 1000 + p.time.millisecond);
+    out += buf;
+}
+
+}  // namespace
+
+void TClientDataSet::LoadFromXml(const std::string& bytes, const std::string& sourceName) {
+    const auto fail = [&](const std::string& why) {
+        throw std::runtime_error("O arquivo " + sourceName +
+                                 " não pôde ser lido como pacote de dados: " + why);
+    };
+    std::string text;
+    if (bytes.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) text = bytes.substr(kUtf8Bom.size());
+    else if (DeclaresUtf8(bytes)) text = bytes;
+    else text = Windows1252ToUtf8(bytes);
+
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+    if (!parsed) fail(parsed.description());
+    const pugi::xml_node packet = document.child("DATAPACKET");
+    if (!packet) fail("falta o elemento DATAPACKET");
+    const pugi::xml_node fields = packet.child("METADATA").child("FIELDS");
+    if (!fields) fail("falta a lista de campos");
+
+    std::vector<FieldDef> defs;
+    for (const pugi::xml_node field : fields.children("FIELD")) {
+        FieldDef def;
+        def.name = field.attribute("attrname").as_string();
+        def.type = TypeOf(field.attribute("fieldtype").as_string());
+        def.size = field.attribute("WIDTH").as_int(0);
+        if (def.name.empty()) fail("campo sem nome");
+        defs.push_back(def);
+    }
+
+    std::vector<Row> rows;
+    for (const pugi::xml_node row : packet.child("ROWDATA").children("ROW")) {
+        Row values(defs.size());
+        for (std::size_t i = 0; i < defs.size(); ++i) {
+            const pugi::xml_attribute attribute = row.attribute(defs[i].name.c_str());
+            if (attribute) values[i] = ParseValue(attribute.value(), defs[i]);
+        }
+        rows.push_back(std::move(values));
+    }
+
+    fieldDefs_ = std::move(defs);
+    rows_ = std::move(rows);
+    state_ = State::Browse;
+    buffer_.clear();
+    Reorder();
+    First();
+}
+
+std::string TClientDataSet::SaveToXml() const {
+    std::string out = "<?xml version=\"1.0\" standalone=\"yes\"?>  <DATAPACKET Version=\"2.0\">";
+    out += "<METADATA><FIELDS>";
+    for (const FieldDef& def : fieldDefs_) {
+        out += "<FIELD attrname=\"" + def.name + "\" fieldtype=\"" + TypeName(def.type) + "\"";
+        if (def.type == FieldType::String) out += " WIDTH=\"" + std::to_string(def.size) + "\"";
+        out += "/>";
+    }
+    out += "</FIELDS><PARAMS/></METADATA><ROWDATA>";
+    out.reserve(out.size() + rows_.size() * 160);
+    for (const std::size_t index : order_) {
+        const Row& row = rows_[index];
+        out += "<ROW";
+        for (std::size_t i = 0; i < fieldDefs_.size(); ++i) {
+            if (std::holds_alternative<std::monostate>(row[i])) continue;
+            out += ' ';
+            out += fieldDefs_[i].name;
+            out += "=\"";
+            if (fieldDefs_[i].type == FieldType::Time) AppendTime(out, std::get<TDateTime>(row[i]));
+            else AppendValue(out, row[i]);
+            out += '"';
+        }
+        out += "/>";
+    }
+    out += "</ROWDATA></DATAPACKET>";
+    return out;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "wakeup/AlarmSound.h"
+#include "wakeup/DueCallCheck.h"
+
+// The due-call check's boxes and sound, in widgets.
+class QtAlertUi : public AlertUi {
+public:
+    explicit QtAlertUi(QObject* owner) : sound_(new AlarmSound(owner)) {}
+    void MsgAtencao(const std::string& pTexto, const std::string& pTitulo) override;
+    void ShowError(const std::string& message) override;
+    void PlayAlarm(const std::string& wavPath) override;
+    const AlarmSound& sound() const { return *sound_; }
+
+private:
+    AlarmSound* sound_;  // owned by `owner`
+};
