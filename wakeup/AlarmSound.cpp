@@ -6,7 +6,8 @@
 
 void AlarmSound::PlayFourTimes(const QString& wavPath) {
     Start(wavPath);
-    for (int k = 1; k < 4; ++k) QTimer::singleShot(1000 * k, this, [this, wavPath] { Start(wavPath); });
+    for (int k = 1; k < 4; ++k)
+        QTimer::singleShot(1000 * k, Qt::PreciseTimer, this, [this, wavPath] { Start(wavPath); });
 }
 
 void AlarmSound::Start(const QString& wavPath) {

@@ -141,6 +141,29 @@ private slots:
         QCOMPARE(fake.opened[0].folder, std::string("/opt/a/"));
     }
 
+    void wakeupTickRingsADueCallAndSavesIt() {
+        TempFolder folder;
+        platform::FakePlatform fake;
+        fake.exePath = folder.file("tresmon");
+        MockClock clock(kAgora);
+        TFrmGerenciadorExecutaveis w(fake, clock, true);
+        w.CriarCDSDespertador();
+        TClientDataSet& cds = *w.Table();
+        cds.Insert();
+        cds.FieldByName("DesCodigo").SetAsInteger(1);
+        cds.FieldByName("DesData").SetAsDateTime(kAgora);
+        cds.FieldByName("DesHora").SetAsDateTime(kAgora);
+        cds.FieldByName("DesApto").SetAsString("305");
+        cds.FieldByName("DesStatus").SetAsInteger(0);
+        cds.Post();
+        ModalAnswers answers;
+        answers.then(ModalAnswers::click(QMessageBox::Ok));
+        w.tmDespertadorTimer();
+        QCOMPARE(answers.titles, QStringList{"Despertar Apto 305"});
+        QCOMPARE(answers.texts, QStringList{"Data e Hora: 09/12/2024 14:30 Obs.: "});
+        QVERIFY(folder.read("despertar.xml").find("DesStatus=\"1\"") != std::string::npos);
+    }
+
     void withoutANotificationAreaTheWindowStaysUsable() {
         platform::FakePlatform fake;
         MockClock clock(kAgora);

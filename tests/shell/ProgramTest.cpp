@@ -9,6 +9,7 @@
 #include "shell/Program.h"
 #include "shell/uFrmGerenciador.h"
 #include "support/ModalAnswers.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -46,6 +47,28 @@ private slots:
         QCOMPARE(RunProgram(fake, clock), 1);
         QCOMPARE(answers.texts, QStringList{"Falha simulada na partida."});
         QCOMPARE(FrmGerenciadorExecutaveis, nullptr);
+    }
+
+    void anUnreadableWakeupFileEndsTheStartWithOne() {
+        TempFolder folder;
+        folder.write("despertar.xml", "<?xml version=\"1.0\"?><DATAPACKET><METADATA>");
+        platform::FakePlatform fake;
+        fake.exePath = folder.file("tresmon");
+        MockClock clock(kAgora);
+        ModalAnswers answers;
+        bool trayGoneBeforeTheBox = false;
+        answers.then([&](QWidget* box) {
+            trayGoneBeforeTheBox = FrmGerenciadorExecutaveis == nullptr &&
+                                   !fake.lockHeld("TFrmGerenciadorExecutaveis");
+            ModalAnswers::click(QMessageBox::Ok)(box);
+        });
+        QCOMPARE(RunProgram(fake, clock), 1);
+        QCOMPARE(answers.texts.size(), 1);
+        QVERIFY2(answers.texts[0].startsWith("O arquivo " + QString::fromStdString(folder.path())),
+                 qPrintable(answers.texts[0]));
+        QVERIFY(answers.texts[0].contains("não pôde ser lido como pacote de dados"));
+        QVERIFY(trayGoneBeforeTheBox);
+        QCOMPARE(folder.read("despertar.xml"), std::string("<?xml version=\"1.0\"?><DATAPACKET><METADATA>"));
     }
 
     void aWholeRunUsesTheRegionalFormatsAndEndsWithThePassword() {
