@@ -45,11 +45,11 @@ void DueCallCheck::VerificarDespertador(TClientDataSet& cds) {
     TField obs = cds.FieldByName("DesObs");
     TField status = cds.FieldByName("DesStatus");
 
+    // The clock moves on only while a box is open, so it is read again after each one.
+    std::int64_t now = MinuteOf(clock_.Now());
     cds.First();
     while (!cds.Eof()) {
-        // Each record is tested against the clock as it is when the record is reached.
-        const std::int64_t now = MinuteOf(clock_.Now());
-        if (!data.IsNull() && status.AsInteger() == 0) {
+        if (status.AsInteger() == 0 && !data.IsNull()) {
             const std::int64_t callMinute =
                 MinuteOf(static_cast<TDateTime>(DayOf(data.AsDateTime())) + hora.AsDateTime());
             if (callMinute <= now && callMinute >= startMinute_) {
@@ -71,6 +71,7 @@ void DueCallCheck::VerificarDespertador(TClientDataSet& cds) {
                 SomDespertador();
                 ui_.MsgAtencao(RetornarTexto(vData, vHora, vPlaca, vObs), vTitulo);
                 if (!saveError.empty()) ui_.ShowError(saveError);
+                now = MinuteOf(clock_.Now());
             }
         }
         cds.Next();
