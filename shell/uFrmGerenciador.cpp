@@ -18,6 +18,7 @@
 #include "shell/ErrorBox.h"
 #include "shell/Formats.h"
 #include "wakeup/WakeupTable.h"
+#include "wakeup/uFrmCadDespertador.h"
 
 TFrmGerenciadorExecutaveis* FrmGerenciadorExecutaveis = nullptr;
 
@@ -217,7 +218,9 @@ void TFrmGerenciadorExecutaveis::SairClick() {
 }
 
 void TFrmGerenciadorExecutaveis::DespertadorClick() {
-    RunGuarded([] {});
+    RunGuarded([this] {
+        if (cdsDespertador) TFrmCadDespertador::Abrir(*cdsDespertador, platform_, clock_);
+    });
 }
 
 void TFrmGerenciadorExecutaveis::ListadeProcessos1Click() {

@@ -1,0 +1,394 @@
+#include "wakeup/uFrmCadDespertador.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "shell/ErrorBox.h"
+#include "shell/Formats.h"
+#include "shell/uFuncao.h"
+#include "wakeup/EditHora.h"
+
+TFrmCadDespertador* FrmCadDespertador = nullptr;
+
+namespace {
+
+const QColor kVermelho(255, 0, 0);
+
+QFont Roboto(int pixels, bool bold = false) {
+    QFont font(QStringLiteral("Roboto"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// The application's short date format in Qt's notation.
+QString QtDateFormat(const FormatSettings& f) {
+    QString out;
+    for (const char c : f.ShortDateFormat) {
+        switch (c) {
+            case 'm': out += QLatin1Char('M'); break;
+            case '/': out += QLatin1Char(f.DateSeparator); break;
+            default: out += QLatin1Char(c);
+        }
+    }
+    return out;
+}
+
+QDate ToQDate(TDateTime value) {
+    const DateParts d = DecodeDateTime(value).date;
+    return QDate(d.year, d.month, d.day);
+}
+
+TDateTime FromQDate(const QDate& date) { return EncodeDate(date.year(), date.month(), date.day()); }
+
+// Past rows are written in red, selected or not.
+class PastRowDelegate : public QStyledItemDelegate {
+public:
+    explicit PastRowDelegate(TFrmCadDespertador* form) : QStyledItemDelegate(form), form_(form) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QColor color = form_->LinhaPassada(index.row()) ? kVermelho : QColor(Qt::black);
+        option->palette.setColor(QPalette::Text, color);
+        option->palette.setColor(QPalette::HighlightedText, color);
+    }
+
+private:
+    TFrmCadDespertador* form_;
+};
+
+QLabel* Label(const char* text, QWidget* parent, int left, int width) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setFont(Roboto(13, true));
+    label->setGeometry(left, 7, width, 15);
+    return label;
+}
+
+QLineEdit* UpperCaseEdit(QWidget* parent, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(maxLength);
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper == text) return;
+        const int position = edit->cursorPosition();
+        edit->setText(upper);
+        edit->setCursorPosition(position);
+    });
+    return edit;
+}
+
+}  // namespace
+
+TFrmCadDespertador::TFrmCadDespertador(TClientDataSet& table, platform::Platform& platform,
+                                       const Clock& clock, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      cdsDespertador(table),
+      platform_(platform),
+      clock_(clock) {
+    BuildLayout();
+}
+
+void TFrmCadDespertador::BuildLayout() {
+    setWindowTitle(QStringLiteral("Despertador"));
+    setFixedSize(695, 461);
+    setFont(Roboto(13));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    pnlFundo = new QFrame(this);
+    pnlFundo->setFrameShape(QFrame::NoFrame);
+    pnlFundo->setGeometry(0, 0, 695, 461);
+    pnlTopo = new QFrame(pnlFundo);
+    pnlTopo->setFrameShape(QFrame::NoFrame);
+    pnlTopo->setGeometry(0, 0, 695, 58);
+
+    Label("Data", pnlTopo, 8, 28);
+    Label("Hora", pnlTopo, 119, 28);
+    Label("Apto", pnlTopo, 175, 27);
+    Label("Placa veículo", pnlTopo, 250, 77);
+    Label("Observações", pnlTopo, 354, 77);
+
+    dtpData = new QDateEdit(pnlTopo);
+    dtpData->setCalendarPopup(true);
+    dtpData->setDisplayFormat(QtDateFormat(AppFormats()));
+    dtpData->setDate(QDate(2023, 4, 19));
+    dtpData->setGeometry(8, 28, 103, 23);
+
+    mskHora = new TEditHora(pnlTopo);
+    mskHora->setMaxLength(5);
+    mskHora->setText(QStringLiteral("09:53"));
+    mskHora->SetafHora(EncodeTime(9, 53, 48, 0));
+    mskHora->SetFormato("hh:nn");
+    mskHora->setGeometry(119, 28, 48, 23);
+
+    edtApto = UpperCaseEdit(pnlTopo, 10);
+    edtApto->setGeometry(175, 28, 67, 23);
+    edtPlacaVeiculo = UpperCaseEdit(pnlTopo, 20);
+    edtPlacaVeiculo->setGeometry(250, 28, 96, 23);
+    edtObs = UpperCaseEdit(pnlTopo, 84);
+    edtObs->setGeometry(354, 28, 246, 23);
+
+    btnIncluir = new QPushButton(QStringLiteral("&Incluir"), pnlTopo);
+    btnIncluir->setGeometry(609, 28, 75, 23);
+    btnIncluir->setAutoDefault(false);
+    connect(btnIncluir, &QPushButton::clicked, this, &TFrmCadDespertador::btnIncluirClick);
+
+    setTabOrder(dtpData, mskHora);
+    setTabOrder(mskHora, edtApto);
+    setTabOrder(edtApto, edtPlacaVeiculo);
+    setTabOrder(edtPlacaVeiculo, edtObs);
+    setTabOrder(edtObs, btnIncluir);
+    for (QWidget* w : {static_cast<QWidget*>(dtpData), static_cast<QWidget*>(mskHora),
+                       static_cast<QWidget*>(edtApto), static_cast<QWidget*>(edtPlacaVeiculo),
+                       static_cast<QWidget*>(edtObs)})
+        w->installEventFilter(this);
+
+    Grid = new QTableWidget(pnlFundo);
+    Grid->setGeometry(0, 58, 695, 403);
+    Grid->setFocusPolicy(Qt::NoFocus);
+    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Grid->verticalHeader()->hide();
+    Grid->horizontalHeader()->setFont(Roboto(15, true));
+    Grid->setMouseTracking(true);
+    Grid->setItemDelegate(new PastRowDelegate(this));
+    Grid->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    popMenuGrid = new QMenu(this);
+    Editar = popMenuGrid->addAction(QStringLiteral("&Editar"));
+    Excluir = popMenuGrid->addAction(QStringLiteral("E&xcluir"));
+    N1 = popMenuGrid->addSeparator();
+    RemoverUltrapassados = popMenuGrid->addAction(QStringLiteral("&Remover Ultrapassados"));
+    connect(Editar, &QAction::triggered, this, &TFrmCadDespertador::EditarClick);
+    connect(Excluir, &QAction::triggered, this, &TFrmCadDespertador::ExcluirClick);
+    connect(RemoverUltrapassados, &QAction::triggered, this,
+            &TFrmCadDespertador::RemoverUltrapassadosClick);
+    connect(Grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        popMenuGridPopup();
+        popMenuGrid->exec(Grid->viewport()->mapToGlobal(at));
+    });
+}
+
+void TFrmCadDespertador::Abrir(TClientDataSet& pDespertador, platform::Platform& platform,
+                               const Clock& clock) {
+    if (FrmCadDespertador != nullptr) {  // already open: bring it forward, nothing more
+        FrmCadDespertador->raise();
+        FrmCadDespertador->activateWindow();
+        return;
+    }
+    std::unique_ptr<TFrmCadDespertador> form(new TFrmCadDespertador(pDespertador, platform, clock));
+    FrmCadDespertador = form.get();
+    struct ClearGlobal {
+        ~ClearGlobal() { FrmCadDespertador = nullptr; }
+    } clearFirst;
+    form->LimparOsCampos();
+    form->MontarGrid();
+    form->CarregarGrid();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        form->move(screen->availableGeometry().center() - form->rect().center());
+    form->exec();
+}
+
+void TFrmCadDespertador::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;  // closed only through the title bar
+    QDialog::keyPressEvent(event);
+}
+
+void TFrmCadDespertador::LimparOsCampos() {
+    const TDateTime agora = clock_.Now();
+    dtpData->setDate(ToQDate(agora));
+    mskHora->setText(QString::fromStdString(FormatDateTime("hh:nn", agora)));
+    edtApto->clear();
+    edtPlacaVeiculo->clear();
+    edtObs->clear();
+}
+
+void TFrmCadDespertador::MontarGrid() {
+    Grid->setColumnCount(6);
+    Grid->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Data"),
+                                     QStringLiteral("Hora"), QStringLiteral("Apto"),
+                                     QStringLiteral("Placa Veículo"),
+                                     QStringLiteral("Observações")});
+    const int widths[] = {0, 100, 80, 80, 100, 150};
+    for (int c = 0; c < 6; ++c) Grid->setColumnWidth(c, widths[c]);
+    Grid->setColumnHidden(cCOL_CODIGO, true);
+    Grid->verticalHeader()->setDefaultSectionSize(25);
+    Grid->horizontalHeader()->setFixedHeight(25);
+    Grid->horizontalHeader()->setStretchLastSection(true);
+}
+
+void TFrmCadDespertador::CarregarGrid() {
+    linhas_ = ::CarregarGrid(cdsDespertador);
+    MostrarLinhas();
+}
+
+void TFrmCadDespertador::MostrarLinhas() {
+    Grid->clearContents();
+    Grid->setRowCount(static_cast<int>(linhas_.size()));
+    for (int r = 0; r < static_cast<int>(linhas_.size()); ++r) {
+        const LinhaGrid& l = linhas_[static_cast<std::size_t>(r)];
+        const std::string cells[] = {l.codigo, l.data, l.hora, l.apto, l.placa, l.obs};
+        for (int c = 0; c < 6; ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
+            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            Grid->setItem(r, c, item);
+        }
+    }
+    Grid->viewport()->update();
+}
+
+bool TFrmCadDespertador::LinhaPassada(int tableRow) const {
+    if (tableRow < 0 || tableRow >= static_cast<int>(linhas_.size())) return false;
+    return LinhaUltrapassada(linhas_[static_cast<std::size_t>(tableRow)], clock_.Now());
+}
+
+int TFrmCadDespertador::LinhaSelecionada() const {
+    const int row = Grid->currentRow();
+    if (row < 0 || row >= static_cast<int>(linhas_.size())) return -1;
+    return row;
+}
+
+void TFrmCadDespertador::popMenuGridPopup() {
+    RunGuarded([this] {
+        const int row = LinhaSelecionada();
+        const bool hasCall = row >= 0 && !linhas_[static_cast<std::size_t>(row)].vazia();
+        Editar->setEnabled(hasCall);
+        Excluir->setEnabled(hasCall);
+        RemoverUltrapassados->setEnabled(true);
+    });
+}
+
+CamposDespertador TFrmCadDespertador::Campos() const {
+    return {FromQDate(dtpData->date()), mskHora->displayText().toStdString(),
+            edtApto->text().toStdString(), edtPlacaVeiculo->text().toStdString(),
+            edtObs->text().toStdString()};
+}
+
+bool TFrmCadDespertador::VerificarDataHora() const {
+    return ::VerificarDataHora(FromQDate(dtpData->date()), mskHora->displayText().toStdString(),
+                               clock_.Now());
+}
+
+void TFrmCadDespertador::AvisarDataHora() {
+    TFuncao::MsgAtencao("Informe uma data ou horário maior ou igual ao atual!", "Atenção!");
+    if (DayOf(clock_.Now()) > DayOf(FromQDate(dtpData->date()))) dtpData->setFocus();
+    else mskHora->setFocus();
+}
+
+void TFrmCadDespertador::btnIncluirClick() {
+    RunGuarded([this] {
+        // Pressed through its accelerator, the time field has not been left: check it now.
+        if (mskHora->hasFocus() && !mskHora->ConfirmarHora()) return;
+        if (FMetodoIncluirEditar == taIncluir) IncluirRegistro();
+        else EditarRegistro();
+    });
+}
+
+void TFrmCadDespertador::IncluirRegistro() {
+    struct BackToAdding {
+        int& mode;
+        ~BackToAdding() { mode = taIncluir; }
+    } backToAdding{FMetodoIncluirEditar};
+    if (!VerificarDataHora()) {
+        AvisarDataHora();
+        return;
+    }
+    ::IncluirRegistro(cdsDespertador, platform_, Campos());
+    LimparOsCampos();
+    dtpData->setFocus();
+    CarregarGrid();
+}
+
+void TFrmCadDespertador::EditarRegistro() {
+    if (!VerificarDataHora()) {
+        AvisarDataHora();
+        return;
+    }
+    const bool found =
+        ::EditarRegistro(cdsDespertador, platform_, std::stoi(FCodigoEdicao), Campos());
+    CarregarGrid();
+    FMetodoIncluirEditar = taIncluir;
+    if (!found) {
+        TFuncao::MsgAtencao("O despertador que estava sendo editado não existe mais.", "Atenção!");
+        return;
+    }
+    LimparOsCampos();
+    dtpData->setFocus();
+}
+
+void TFrmCadDespertador::EditarClick() {
+    RunGuarded([this] {
+        const int row = LinhaSelecionada();
+        if (row < 0 || linhas_[static_cast<std::size_t>(row)].vazia()) return;
+        if (!TFuncao::MsgConfirma("Deseja realmente editar o registro selecionado?")) return;
+        const LinhaGrid linha = linhas_[static_cast<std::size_t>(row)];
+        FMetodoIncluirEditar = taEditar;
+        FCodigoEdicao = linha.codigo;
+        dtpData->setDate(ToQDate(linha.dataReal));
+        mskHora->setText(QString::fromStdString(linha.hora));
+        edtApto->setText(QString::fromStdString(linha.apto));
+        edtPlacaVeiculo->setText(QString::fromStdString(linha.placa));
+        edtObs->setText(QString::fromStdString(linha.obs));
+        // The call stays in the table; the grid hides it until the next reload.
+        linhas_.erase(linhas_.begin() + row);
+        if (linhas_.empty()) linhas_.emplace_back();
+        MostrarLinhas();
+    });
+}
+
+void TFrmCadDespertador::ExcluirClick() {
+    RunGuarded([this] {
+        const int row = LinhaSelecionada();
+        if (row < 0 || linhas_[static_cast<std::size_t>(row)].vazia()) return;
+        if (!TFuncao::MsgConfirma("Deseja realmente excluir o registro selecionado?")) return;
+        const int vCodigo = std::stoi(linhas_[static_cast<std::size_t>(row)].codigo);
+        ::ExcluirRegistro(cdsDespertador, platform_, vCodigo);
+        CarregarGrid();
+    });
+}
+
+void TFrmCadDespertador::RemoverUltrapassadosClick() {
+    RunGuarded([this] {
+        if (TFuncao::MsgConfirma("Deseja realmente excluir os registros ultrapassados?"))
+            ::RemoverUltrapassados(cdsDespertador, platform_, linhas_, clock_.Now());
+        CarregarGrid();
+    });
+}
+
+bool TFrmCadDespertador::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            TrocarCampo(qobject_cast<QWidget*>(watched));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Enter moves the focus to the next tab stop after `pSender`; the key goes on as it was.
+void TFrmCadDespertador::TrocarCampo(QWidget* pSender) {
+    if (pSender == nullptr) return;
+    QWidget* next = pSender->nextInFocusChain();
+    while (next != pSender &&
+           (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled() ||
+            !next->isVisibleTo(this) || next->window() != this || next->focusProxy() != nullptr))
+        next = next->nextInFocusChain();
+    next->setFocus(Qt::TabFocusReason);
+}
