@@ -36,7 +36,11 @@ bool TEditHora::VerHoraOk() {
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
     setText(QString::fromStdString(r.sa.substr(0, 5)));
-    setFocus(Qt::OtherFocusReason);
+    // Taken back once the focus change under way has finished.
+    QTimer::singleShot(0, this, [this] {
+        window()->activateWindow();
+        setFocus(Qt::OtherFocusReason);
+    });
     return false;
 }
 

@@ -199,12 +199,16 @@ void TFrmCadDespertador::Abrir(TClientDataSet& pDespertador, platform::Platform&
     struct ClearGlobal {
         ~ClearGlobal() { FrmCadDespertador = nullptr; }
     } clearFirst;
-    form->LimparOsCampos();
-    form->MontarGrid();
-    form->CarregarGrid();
+    form->Preparar();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form->move(screen->availableGeometry().center() - form->rect().center());
     form->exec();
+}
+
+void TFrmCadDespertador::Preparar() {
+    LimparOsCampos();
+    MontarGrid();
+    CarregarGrid();
 }
 
 void TFrmCadDespertador::keyPressEvent(QKeyEvent* event) {

@@ -42,6 +42,9 @@ public:
     TFrmCadDespertador(TClientDataSet& table, platform::Platform& platform, const Clock& clock,
                        QWidget* parent = nullptr);
 
+    // Fields cleared, grid built and filled: what opening does before showing the window.
+    void Preparar();
+
     // Grid rows as shown (1-based like the cells: row r is table row r - 1).
     const std::vector<LinhaGrid>& Linhas() const { return linhas_; }
     bool LinhaPassada(int tableRow) const;
