@@ -49,6 +49,9 @@ public:
     // Path separators of the platform: the last one splits a path into folder and file name.
     virtual std::string pathSeparators() const = 0;
 
+    // The file-open dialog's filter for programs, e.g. "Executáveis (*.exe)".
+    virtual std::string executableFilter() const = 0;
+
     // Executable file names of all running processes, or nothing when they cannot be read.
     virtual std::optional<std::vector<std::string>> processNames() = 0;
 

@@ -13,11 +13,17 @@ std::filesystem::path PathOf(const std::string& utf8) {
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(PathOf(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(PathOf(path), error)) return std::nullopt;
+    try {
+        std::ifstream in(PathOf(path), std::ios::binary);
+        if (!in) return std::nullopt;
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {

@@ -19,6 +19,7 @@
 #include "shell/Formats.h"
 #include "wakeup/WakeupTable.h"
 #include "wakeup/uFrmCadDespertador.h"
+#include "watchdog/uFrmCadProcesso.h"
 
 TFrmGerenciadorExecutaveis* FrmGerenciadorExecutaveis = nullptr;
 
@@ -224,7 +225,7 @@ void TFrmGerenciadorExecutaveis::DespertadorClick() {
 }
 
 void TFrmGerenciadorExecutaveis::ListadeProcessos1Click() {
-    RunGuarded([] {});
+    RunGuarded([this] { TFrmCadProcesso::Abrir(platform_); });
 }
 
 void TFrmGerenciadorExecutaveis::tmAbrirExecutavelTimer() {

@@ -17,6 +17,7 @@ public:
     RegionalFormats regionalFormats() const override { return formats; }
     TDateTime localNow() const override { return now; }
     std::string pathSeparators() const override { return separators; }
+    std::string executableFilter() const override { return "Executáveis (*)"; }
     std::optional<std::vector<std::string>> processNames() override;
     OpenResult open(const std::string& path, const std::string& folder) override;
     bool replaceFile(const std::string& path, const std::string& bytes,

@@ -11,6 +11,7 @@ public:
     RegionalFormats regionalFormats() const override;
     TDateTime localNow() const override;
     std::string pathSeparators() const override { return "/"; }
+    std::string executableFilter() const override { return "Executáveis (*)"; }
     std::optional<std::vector<std::string>> processNames() override;
     OpenResult open(const std::string& path, const std::string& folder) override;
     bool replaceFile(const std::string& path, const std::string& bytes,
