@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-multimedia-dev
     libpugixml-dev libgtest-dev libgmock-dev
-    xvfb xauth
+    xvfb xauth fonts-roboto
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "wakeup/uFrmCadDespertador.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QDateEdit>
 #include <QFrame>
@@ -73,7 +74,8 @@ private:
 QLabel* Label(const char* text, QWidget* parent, int left, int width) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setFont(Roboto(13, true));
-    label->setGeometry(left, 7, width, 15);
+    // At least the laid-out width; wider where the font in use needs it.
+    label->setGeometry(left, 7, std::max(width, label->sizeHint().width()), 15);
     return label;
 }
 

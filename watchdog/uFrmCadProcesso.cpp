@@ -45,6 +45,7 @@ TFrmCadProcesso::TFrmCadProcesso(platform::Platform& platform, QWidget* parent)
     topo->setGeometry(0, 0, 478, 40);
     auto* label = new QLabel(QStringLiteral("Caminho do executável"), topo);
     label->move(7, 12);
+    label->adjustSize();
     btnIncluir = new QPushButton(QStringLiteral("&Incluir"), topo);
     btnIncluir->setGeometry(413, 8, 57, 25);
     btnIncluir->setAutoDefault(false);
