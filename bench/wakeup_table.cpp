@@ -7,21 +7,13 @@
 #include <functional>
 #include <vector>
 
-#include "platform/posix/PosixPlatform.h"
+#include "Median.h"
 #include "shell/FileIO.h"
+#include "support/PlatformInFolder.h"
 #include "wakeup/DueCallCheck.h"
 #include "wakeup/WakeupTable.h"
 
 namespace {
-
-class PlatformInFolder : public platform::PosixPlatform {
-public:
-    explicit PlatformInFolder(std::string folder) : folder_(std::move(folder)) {}
-    std::string executablePath() const override { return folder_ + "/tresmon"; }
-
-private:
-    std::string folder_;
-};
 
 class SilentUi : public AlertUi {
 public:
@@ -30,19 +22,6 @@ public:
     void PlayAlarm(const std::string&) override {}
     int alerts = 0;
 };
-
-double MedianMilliseconds(int runs, const std::function<void()>& body) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        times.push_back(std::chrono::duration<double, std::milli>(
-                            std::chrono::steady_clock::now() - start)
-                            .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 }  // namespace
 
@@ -61,7 +40,8 @@ int main() {
         cds->FieldByName("DesData").SetAsDateTime(EncodeDate(2025, 1, 1) + i % 365);
         cds->FieldByName("DesHora").SetAsDateTime(EncodeTime(i % 24, (i * 7) % 60, 0, 0));
         cds->FieldByName("DesApto").SetAsString(std::to_string(100 + i % 400));
-        cds->FieldByName("DesPlaca").SetAsString(i % 3 ? "ABC" + std::to_string(1000 + i % 9000) : "");
+        cds->FieldByName("DesPlaca")
+            .SetAsString(i % 3 ? "ABC" + std::to_string(1000 + i % 9000) : "");
         cds->FieldByName("DesObs").SetAsString(i % 2 ? "Café da manhã às 7h & jornal" : "");
         cds->FieldByName("DesStatus").SetAsInteger(i % 5 == 0);
         cds->Post();
@@ -85,7 +65,8 @@ int main() {
     std::printf("calls: %d, despertar.xml: %.1f MB\n", kCalls, size / 1e6);
     std::printf("load (CriarCDSDespertador), median: %.2f ms\n", load);
     std::printf("save (SalvarDados, flushed and renamed), median: %.2f ms\n", save);
-    std::printf("due-call check with nothing due, median: %.3f ms (alerts: %d)\n", verify, ui.alerts);
+    std::printf("due-call check with nothing due, median: %.3f ms (alerts: %d)\n", verify,
+                ui.alerts);
     std::filesystem::remove_all(folder);
     return 0;
 }

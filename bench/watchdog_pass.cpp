@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
 #include "platform/posix/PosixPlatform.h"
 #include "watchdog/ProcessCheck.h"
 
@@ -32,20 +33,6 @@ public:
 private:
     std::string folder_;
 };
-
-template <class Body>
-double MedianMicroseconds(int runs, Body body) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        times.push_back(std::chrono::duration<double, std::micro>(
-                            std::chrono::steady_clock::now() - start)
-                            .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 }  // namespace
 
@@ -71,10 +58,10 @@ int main() {
     ProcessCheck check(platform, clock);
     constexpr int kRuns = 200;
     platform.snapshots = 0;
-    const double scan = MedianMicroseconds(kRuns, [&] { platform.processNames(); });
+    const double scan = 1000 * MedianMilliseconds(kRuns, [&] { platform.processNames(); });
     platform.snapshots = 0;
     platform.starts = 0;
-    const double pass = MedianMicroseconds(kRuns, [&] { check.ProgramaAberto(); });
+    const double pass = 1000 * MedianMilliseconds(kRuns, [&] { check.ProgramaAberto(); });
 
     std::printf("processes on this machine: %zu\n", running.size());
     std::printf("listed executables: 20 (%d of them not running)\n", platform.starts / kRuns);

@@ -24,8 +24,7 @@ bool StartsWith(const std::string& text, std::size_t pos, const char* prefix) {
 std::size_t RunLength(const std::string& text, std::size_t pos) {
     const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[pos])));
     std::size_t n = 0;
-    while (pos + n < text.size() &&
-           std::tolower(static_cast<unsigned char>(text[pos + n])) == c)
+    while (pos + n < text.size() && std::tolower(static_cast<unsigned char>(text[pos + n])) == c)
         ++n;
     return n;
 }
@@ -40,8 +39,8 @@ FormatSettings& AppFormats() {
 std::string FormatDateTime(const std::string& pattern, TDateTime value, const FormatSettings& f) {
     const DateTimeParts p = DecodeDateTime(value);
     const bool twelveHour = pattern.find("ampm") != std::string::npos ||
-                      pattern.find("AMPM") != std::string::npos ||
-                      pattern.find("am/pm") != std::string::npos;
+                            pattern.find("AMPM") != std::string::npos ||
+                            pattern.find("am/pm") != std::string::npos;
     std::string r;
     for (std::size_t i = 0; i < pattern.size();) {
         const char c = pattern[i];
@@ -73,12 +72,15 @@ std::string FormatDateTime(const std::string& pattern, TDateTime value, const Fo
             ++i;
             continue;
         }
-        const std::size_t n = std::string("dmyhnsz").find(lc) != std::string::npos
-                                  ? RunLength(pattern, i)
-                                  : 0;
+        const std::size_t n =
+            std::string("dmyhnsz").find(lc) != std::string::npos ? RunLength(pattern, i) : 0;
         switch (lc) {
-            case 'd': r += Digits(p.date.day, n >= 2 ? 2 : 1); break;
-            case 'm': r += Digits(p.date.month, n >= 2 ? 2 : 1); break;
+            case 'd':
+                r += Digits(p.date.day, n >= 2 ? 2 : 1);
+                break;
+            case 'm':
+                r += Digits(p.date.month, n >= 2 ? 2 : 1);
+                break;
             case 'y':
                 r += n >= 3 ? Digits(p.date.year, 4) : Digits(p.date.year % 100, 2);
                 break;
@@ -88,10 +90,19 @@ std::string FormatDateTime(const std::string& pattern, TDateTime value, const Fo
                 r += Digits(h, n >= 2 ? 2 : 1);
                 break;
             }
-            case 'n': r += Digits(p.time.minute, n >= 2 ? 2 : 1); break;
-            case 's': r += Digits(p.time.second, n >= 2 ? 2 : 1); break;
-            case 'z': r += Digits(p.time.millisecond, n >= 3 ? 3 : 1); break;
-            default: r += c; i += 1; continue;
+            case 'n':
+                r += Digits(p.time.minute, n >= 2 ? 2 : 1);
+                break;
+            case 's':
+                r += Digits(p.time.second, n >= 2 ? 2 : 1);
+                break;
+            case 'z':
+                r += Digits(p.time.millisecond, n >= 3 ? 3 : 1);
+                break;
+            default:
+                r += c;
+                i += 1;
+                continue;
         }
         i += n;
     }
@@ -108,7 +119,9 @@ std::string DateTimeToStr(TDateTime value, const FormatSettings& f) {
     return r;
 }
 
-std::string DateTimeToStr(TDateTime value) { return DateTimeToStr(value, AppFormats()); }
+std::string DateTimeToStr(TDateTime value) {
+    return DateTimeToStr(value, AppFormats());
+}
 
 std::string DateToStr(TDateTime value) {
     return FormatDateTime(AppFormats().ShortDateFormat, value);

@@ -29,8 +29,8 @@ class TFrmGerenciadorExecutaveis : public QWidget {
 public:
     // `trayAvailable` false: the desktop has no notification area, so the window never hides
     // itself and offers the tray menu on a right-click instead.
-    TFrmGerenciadorExecutaveis(platform::Platform& platform, const Clock& clock,
-                               bool trayAvailable, QWidget* parent = nullptr);
+    TFrmGerenciadorExecutaveis(platform::Platform& platform, const Clock& clock, bool trayAvailable,
+                               QWidget* parent = nullptr);
     ~TFrmGerenciadorExecutaveis() override;
 
     // The whole life of the program: single-instance test, window, table, modal loop.

@@ -57,7 +57,9 @@ std::string SenhaVorlen2(TDateTime pDataHora) {
 
 }  // namespace
 
-std::string SenhaVorlen(TDateTime pDataHora) { return VorlenOf(ReadMoment(pDataHora)); }
+std::string SenhaVorlen(TDateTime pDataHora) {
+    return VorlenOf(ReadMoment(pDataHora));
+}
 
 std::string SenhaDos(TDateTime pDataHora) {
     const Moment p = ReadMoment(pDataHora);
@@ -67,7 +69,9 @@ std::string SenhaDos(TDateTime pDataHora) {
     return Dec2(a) + Dec2(b) + Dec2(c);
 }
 
-std::string InverteString(const std::string& pStr) { return std::string(pStr.rbegin(), pStr.rend()); }
+std::string InverteString(const std::string& pStr) {
+    return std::string(pStr.rbegin(), pStr.rend());
+}
 
 std::string SenhaSupervisor(TDateTime pDataHora) {
     const std::string p = VorlenOf(ReadMoment(pDataHora));

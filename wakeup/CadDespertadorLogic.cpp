@@ -19,23 +19,20 @@ bool AcharCodigo(TClientDataSet& cds, int codigo) {
     return cds.FindKey({static_cast<std::int32_t>(codigo)});
 }
 
-std::string HoraAtual(TDateTime agora) { return FormatDateTime("hh:nn", agora); }
+std::string HoraAtual(TDateTime agora) {
+    return FormatDateTime("hh:nn", agora);
+}
 
 }  // namespace
 
 std::vector<LinhaGrid> CarregarGrid(TClientDataSet& cds) {
     std::vector<LinhaGrid> linhas;
     cds.SetIndexName("OrdenarDataHoradx");
-    TField codigo = cds.FieldByName("DesCodigo");
-    TField data = cds.FieldByName("DesData");
-    TField hora = cds.FieldByName("DesHora");
-    TField apto = cds.FieldByName("DesApto");
-    TField placa = cds.FieldByName("DesPlaca");
-    TField obs = cds.FieldByName("DesObs");
+    CamposTabela f(cds);
     for (cds.First(); !cds.Eof(); cds.Next()) {
-        linhas.push_back({codigo.AsString(), data.AsString(),
-                          FormatDateTime("hh:nn", hora.AsDateTime()), apto.AsString(),
-                          placa.AsString(), obs.AsString(), data.AsDateTime()});
+        linhas.push_back({f.codigo.AsString(), f.data.AsString(),
+                          FormatDateTime("hh:nn", f.hora.AsDateTime()), f.apto.AsString(),
+                          f.placa.AsString(), f.obs.AsString(), f.data.AsDateTime()});
     }
     if (linhas.empty()) linhas.emplace_back();
     return linhas;

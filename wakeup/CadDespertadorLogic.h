@@ -19,8 +19,8 @@ struct LinhaGrid {
 
 // What the input fields hold.
 struct CamposDespertador {
-    TDateTime data = 0;    // the picker's day
-    std::string hora;      // "hh:nn"
+    TDateTime data = 0;  // the picker's day
+    std::string hora;    // "hh:nn"
     std::string apto, placa, obs;
 };
 

@@ -57,7 +57,9 @@ std::string CutToWidth(const std::string& text, int width) {
 
 // ---- TField ----------------------------------------------------------------------------------
 
-const FieldDef& TField::Def() const { return table_.fieldDefs_[index_]; }
+const FieldDef& TField::Def() const {
+    return table_.fieldDefs_[index_];
+}
 
 const FieldValue& TField::Value() const {
     const bool buffered = table_.state_ == TClientDataSet::State::Insert ||
@@ -75,7 +77,9 @@ FieldValue& TField::Writable() {
     return table_.buffer_[index_];
 }
 
-bool TField::IsNull() const { return std::holds_alternative<std::monostate>(Value()); }
+bool TField::IsNull() const {
+    return std::holds_alternative<std::monostate>(Value());
+}
 
 std::int32_t TField::AsInteger() const {
     const FieldValue& v = Value();
@@ -98,9 +102,12 @@ std::string TField::AsString() const {
     if (const auto* d = std::get_if<TDateTime>(&v)) {
         const FormatSettings& f = AppFormats();
         switch (Def().type) {
-            case FieldType::Date: return FormatDateTime(f.ShortDateFormat, *d, f);
-            case FieldType::Time: return FormatDateTime(f.LongTimeFormat, *d, f);
-            default: return DateTimeToStr(*d, f);
+            case FieldType::Date:
+                return FormatDateTime(f.ShortDateFormat, *d, f);
+            case FieldType::Time:
+                return FormatDateTime(f.LongTimeFormat, *d, f);
+            default:
+                return DateTimeToStr(*d, f);
         }
     }
     return {};
@@ -115,9 +122,15 @@ TDateTime TField::AsDateTime() const {
 
 void TField::SetAsInteger(std::int32_t value) {
     switch (Def().type) {
-        case FieldType::String: SetAsString(std::to_string(value)); return;
-        case FieldType::Integer: Writable() = value; return;
-        default: Writable() = static_cast<TDateTime>(value); return;
+        case FieldType::String:
+            SetAsString(std::to_string(value));
+            return;
+        case FieldType::Integer:
+            Writable() = value;
+            return;
+        default:
+            Writable() = static_cast<TDateTime>(value);
+            return;
     }
 }
 
@@ -154,16 +167,24 @@ void TField::SetAsString(const std::string& value) {
 
 void TField::SetAsDateTime(TDateTime value) {
     switch (Def().type) {
-        case FieldType::Date: Writable() = static_cast<TDateTime>(DayOf(value)); return;
+        case FieldType::Date:
+            Writable() = static_cast<TDateTime>(DayOf(value));
+            return;
         case FieldType::Time:
             Writable() = static_cast<TDateTime>(MillisecondsOfDay(value)) / 86'400'000.0;
             return;
-        case FieldType::Integer: Writable() = static_cast<std::int32_t>(value); return;
-        case FieldType::String: Writable() = CutToWidth(DateTimeToStr(value), Def().size); return;
+        case FieldType::Integer:
+            Writable() = static_cast<std::int32_t>(value);
+            return;
+        case FieldType::String:
+            Writable() = CutToWidth(DateTimeToStr(value), Def().size);
+            return;
     }
 }
 
-void TField::Clear() { Writable() = std::monostate{}; }
+void TField::Clear() {
+    Writable() = std::monostate{};
+}
 
 // ---- TClientDataSet --------------------------------------------------------------------------
 
@@ -208,8 +229,10 @@ std::vector<std::size_t> TClientDataSet::ActiveKeyFields(bool requireAll) const 
             if (end == std::string::npos) end = d.fields.size();
             const std::string name = Trim(d.fields.substr(start, end - start));
             const int index = FieldIndex(name);
-            if (index >= 0) keys.push_back(static_cast<std::size_t>(index));
-            else if (requireAll) throw std::runtime_error("Campo '" + name + "' não encontrado");
+            if (index >= 0)
+                keys.push_back(static_cast<std::size_t>(index));
+            else if (requireAll)
+                throw std::runtime_error("Campo '" + name + "' não encontrado");
             start = end + 1;
         }
     }
@@ -249,9 +272,9 @@ void TClientDataSet::Reorder() {
 
 std::size_t TClientDataSet::PlaceFor(std::size_t rowIndex) const {
     if (indexName_.empty()) return order_.size();
-    const auto place = std::upper_bound(
-        order_.begin(), order_.end(), rowIndex,
-        [&](std::size_t x, std::size_t y) { return Less(rows_[x], rows_[y]); });
+    const auto place =
+        std::upper_bound(order_.begin(), order_.end(), rowIndex,
+                         [&](std::size_t x, std::size_t y) { return Less(rows_[x], rows_[y]); });
     return static_cast<std::size_t>(place - order_.begin());
 }
 

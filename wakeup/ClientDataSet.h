@@ -40,9 +40,9 @@ public:
     TField(TClientDataSet& table, std::size_t index) : table_(table), index_(index) {}
 
     bool IsNull() const;
-    std::int32_t AsInteger() const;    // 0 when empty
-    std::string AsString() const;      // "" when empty; a date in the short date format
-    TDateTime AsDateTime() const;      // 0 when empty
+    std::int32_t AsInteger() const;  // 0 when empty
+    std::string AsString() const;    // "" when empty; a date in the short date format
+    TDateTime AsDateTime() const;    // 0 when empty
     void SetAsInteger(std::int32_t value);
     void SetAsString(const std::string& value);  // cut to the width; parses dates and times
     void SetAsDateTime(TDateTime value);
@@ -114,10 +114,10 @@ private:
     std::vector<FieldDef> fieldDefs_;
     std::vector<IndexDef> indexDefs_;
     std::string indexName_;
-    std::vector<Row> rows_;              // storage; deleted rows are erased
-    std::vector<std::size_t> order_;     // positions in rows_, in index order
-    std::size_t cursor_ = 0;             // position in order_
+    std::vector<Row> rows_;           // storage; deleted rows are erased
+    std::vector<std::size_t> order_;  // positions in rows_, in index order
+    std::size_t cursor_ = 0;          // position in order_
     bool eof_ = true;
     State state_ = State::Inactive;
-    Row buffer_;                         // the row being inserted or edited
+    Row buffer_;  // the row being inserted or edited
 };

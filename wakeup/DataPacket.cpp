@@ -33,10 +33,14 @@ FieldType TypeOf(const std::string& fieldtype) {
 
 const char* TypeName(FieldType type) {
     switch (type) {
-        case FieldType::Integer: return "i4";
-        case FieldType::Date: return "date";
-        case FieldType::Time: return "time";
-        case FieldType::String: return "string";
+        case FieldType::Integer:
+            return "i4";
+        case FieldType::Date:
+            return "date";
+        case FieldType::Time:
+            return "time";
+        case FieldType::String:
+            return "string";
     }
     return "string";
 }
@@ -48,7 +52,8 @@ bool AllDigits(const std::string& s) {
 // A value that does not read as its type loads as an empty field.
 FieldValue ParseValue(const std::string& text, const FieldDef& def) {
     switch (def.type) {
-        case FieldType::String: return text;
+        case FieldType::String:
+            return text;
         case FieldType::Integer:
             try {
                 std::size_t used = 0;
@@ -68,8 +73,7 @@ FieldValue ParseValue(const std::string& text, const FieldDef& def) {
         case FieldType::Time: {
             // hh:nn:SSmmm, the last five digits being seconds x 1000 + milliseconds.
             if (text.size() < 7 || text[2] != ':' || text[5] != ':') return std::monostate{};
-            const std::string hh = text.substr(0, 2), nn = text.substr(3, 2),
-                              rest = text.substr(6);
+            const std::string hh = text.substr(0, 2), nn = text.substr(3, 2), rest = text.substr(6);
             if (!AllDigits(hh) || !AllDigits(nn) || !AllDigits(rest) || rest.size() > 5)
                 return std::monostate{};
             const int ms = std::stoi(rest);
@@ -84,16 +88,35 @@ FieldValue ParseValue(const std::string& text, const FieldDef& def) {
 void AppendEscaped(std::string& out, const std::string& bytes) {
     for (const char c : bytes) {
         switch (c) {
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '&': out += "&amp;"; break;
-            case '\'': out += "&apos;"; break;
-            case '"': out += "&quot;"; break;
-            case '\r': out += "&#013;"; break;
-            case '\n': out += "&#010;"; break;
-            case '\t': out += "&#009;"; break;
-            case '\\': out += "&#092;"; break;
-            default: out += c;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\r':
+                out += "&#013;";
+                break;
+            case '\n':
+                out += "&#010;";
+                break;
+            case '\t':
+                out += "&#009;";
+                break;
+            case '\\':
+                out += "&#092;";
+                break;
+            default:
+                out += c;
         }
     }
 }
@@ -127,9 +150,12 @@ void TClientDataSet::LoadFromXml(const std::string& bytes, const std::string& so
                                  " não pôde ser lido como pacote de dados: " + why);
     };
     std::string text;
-    if (bytes.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) text = bytes.substr(kUtf8Bom.size());
-    else if (DeclaresUtf8(bytes)) text = bytes;
-    else text = Windows1252ToUtf8(bytes);
+    if (bytes.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0)
+        text = bytes.substr(kUtf8Bom.size());
+    else if (DeclaresUtf8(bytes))
+        text = bytes;
+    else
+        text = Windows1252ToUtf8(bytes);
 
     pugi::xml_document document;
     const pugi::xml_parse_result parsed =
@@ -186,8 +212,10 @@ std::string TClientDataSet::SaveToXml() const {
             out += ' ';
             out += fieldDefs_[i].name;
             out += "=\"";
-            if (fieldDefs_[i].type == FieldType::Time) AppendTime(out, std::get<TDateTime>(row[i]));
-            else AppendValue(out, row[i]);
+            if (fieldDefs_[i].type == FieldType::Time)
+                AppendTime(out, std::get<TDateTime>(row[i]));
+            else
+                AppendValue(out, row[i]);
             out += '"';
         }
         out += "/>";

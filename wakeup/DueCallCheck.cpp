@@ -37,28 +37,22 @@ void DueCallCheck::SomDespertador() {
 }
 
 void DueCallCheck::VerificarDespertador(TClientDataSet& cds) {
-    TField codigo = cds.FieldByName("DesCodigo");
-    TField data = cds.FieldByName("DesData");
-    TField hora = cds.FieldByName("DesHora");
-    TField apto = cds.FieldByName("DesApto");
-    TField placa = cds.FieldByName("DesPlaca");
-    TField obs = cds.FieldByName("DesObs");
-    TField status = cds.FieldByName("DesStatus");
+    CamposTabela f(cds);
 
     // The clock moves on only while a box is open, so it is read again after each one.
     std::int64_t now = MinuteOf(clock_.Now());
     cds.First();
     while (!cds.Eof()) {
-        if (status.AsInteger() == 0 && !data.IsNull()) {
+        if (f.status.AsInteger() == 0 && !f.data.IsNull()) {
             const std::int64_t callMinute =
-                MinuteOf(static_cast<TDateTime>(DayOf(data.AsDateTime())) + hora.AsDateTime());
+                MinuteOf(static_cast<TDateTime>(DayOf(f.data.AsDateTime())) + f.hora.AsDateTime());
             if (callMinute <= now && callMinute >= startMinute_) {
-                const int vCodigo = codigo.AsInteger();
-                const std::string vData = data.AsString();
-                const std::string vHora = FormatDateTime("hh:nn", hora.AsDateTime());
-                const std::string vApto = apto.AsString();
-                const std::string vPlaca = placa.AsString();
-                const std::string vObs = obs.AsString();
+                const int vCodigo = f.codigo.AsInteger();
+                const std::string vData = f.data.AsString();
+                const std::string vHora = FormatDateTime("hh:nn", f.hora.AsDateTime());
+                const std::string vApto = f.apto.AsString();
+                const std::string vPlaca = f.placa.AsString();
+                const std::string vObs = f.obs.AsString();
 
                 AlterarStatusDespertador(cds, vCodigo);
                 std::string saveError;

@@ -66,8 +66,8 @@ void TEditHora::focusInEvent(QFocusEvent* event) {
 
 void TEditHora::focusOutEvent(QFocusEvent* event) {
     // Focus leaving with the window (another program, a menu) is not leaving the field.
-    const bool leaving = event->reason() != Qt::ActiveWindowFocusReason &&
-                         event->reason() != Qt::PopupFocusReason;
+    const bool leaving =
+        event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
     if (leaving) ConfirmarHora();
     QLineEdit::focusOutEvent(event);
 }

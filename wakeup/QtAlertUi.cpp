@@ -7,7 +7,9 @@ void QtAlertUi::MsgAtencao(const std::string& pTexto, const std::string& pTitulo
     TFuncao::MsgAtencao(pTexto, pTitulo);
 }
 
-void QtAlertUi::ShowError(const std::string& message) { ShowErrorBox(message); }
+void QtAlertUi::ShowError(const std::string& message) {
+    ShowErrorBox(message);
+}
 
 void QtAlertUi::PlayAlarm(const std::string& wavPath) {
     sound_->PlayFourTimes(QString::fromStdString(wavPath));

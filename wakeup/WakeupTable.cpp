@@ -39,7 +39,8 @@ int CodigoGenerator(TClientDataSet& cdsDespertador) {
     std::int32_t highest = 0;
     for (int i = 0; i < cdsDespertador.RecordCount(); ++i) {
         const FieldValue& value = cdsDespertador.RowAt(i)[static_cast<std::size_t>(field)];
-        if (const auto* code = std::get_if<std::int32_t>(&value)) highest = std::max(highest, *code);
+        if (const auto* code = std::get_if<std::int32_t>(&value))
+            highest = std::max(highest, *code);
     }
     return highest + 1;
 }

@@ -9,6 +9,19 @@
 // The wake-up call table: seven fields, two indexes, stored in despertar.xml beside the
 // executable.
 
+// The seven fields of the current record, looked up once by name.
+struct CamposTabela {
+    explicit CamposTabela(TClientDataSet& cds)
+        : codigo(cds.FieldByName("DesCodigo")),
+          data(cds.FieldByName("DesData")),
+          hora(cds.FieldByName("DesHora")),
+          apto(cds.FieldByName("DesApto")),
+          placa(cds.FieldByName("DesPlaca")),
+          obs(cds.FieldByName("DesObs")),
+          status(cds.FieldByName("DesStatus")) {}
+    TField codigo, data, hora, apto, placa, obs, status;
+};
+
 // despertar.xml beside the executable.
 std::string WakeupFilePath(const platform::Platform& pPlataforma);
 

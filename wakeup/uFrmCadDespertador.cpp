@@ -1,7 +1,6 @@
 #include "wakeup/uFrmCadDespertador.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QApplication>
 #include <QDateEdit>
 #include <QFrame>
@@ -15,9 +14,11 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/ErrorBox.h"
 #include "shell/Formats.h"
+#include "shell/OpenOnce.h"
 #include "shell/uFuncao.h"
 #include "wakeup/EditHora.h"
 
@@ -39,9 +40,14 @@ QString QtDateFormat(const FormatSettings& f) {
     QString out;
     for (const char c : f.ShortDateFormat) {
         switch (c) {
-            case 'm': out += QLatin1Char('M'); break;
-            case '/': out += QLatin1Char(f.DateSeparator); break;
-            default: out += QLatin1Char(c);
+            case 'm':
+                out += QLatin1Char('M');
+                break;
+            case '/':
+                out += QLatin1Char(f.DateSeparator);
+                break;
+            default:
+                out += QLatin1Char(c);
         }
     }
     return out;
@@ -52,7 +58,9 @@ QDate ToQDate(TDateTime value) {
     return QDate(d.year, d.month, d.day);
 }
 
-TDateTime FromQDate(const QDate& date) { return EncodeDate(date.year(), date.month(), date.day()); }
+TDateTime FromQDate(const QDate& date) {
+    return EncodeDate(date.year(), date.month(), date.day());
+}
 
 // Past rows are written in red, selected or not.
 class PastRowDelegate : public QStyledItemDelegate {
@@ -191,20 +199,8 @@ void TFrmCadDespertador::BuildLayout() {
 
 void TFrmCadDespertador::Abrir(TClientDataSet& pDespertador, platform::Platform& platform,
                                const Clock& clock) {
-    if (FrmCadDespertador != nullptr) {  // already open: bring it forward, nothing more
-        FrmCadDespertador->raise();
-        FrmCadDespertador->activateWindow();
-        return;
-    }
-    std::unique_ptr<TFrmCadDespertador> form(new TFrmCadDespertador(pDespertador, platform, clock));
-    FrmCadDespertador = form.get();
-    struct ClearGlobal {
-        ~ClearGlobal() { FrmCadDespertador = nullptr; }
-    } clearFirst;
-    form->Preparar();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        form->move(screen->availableGeometry().center() - form->rect().center());
-    form->exec();
+    OpenOnce(FrmCadDespertador,
+             [&] { return new TFrmCadDespertador(pDespertador, platform, clock); });
 }
 
 void TFrmCadDespertador::Preparar() {
@@ -229,10 +225,9 @@ void TFrmCadDespertador::LimparOsCampos() {
 
 void TFrmCadDespertador::MontarGrid() {
     Grid->setColumnCount(6);
-    Grid->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Data"),
-                                     QStringLiteral("Hora"), QStringLiteral("Apto"),
-                                     QStringLiteral("Placa Veículo"),
-                                     QStringLiteral("Observações")});
+    Grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Código"), QStringLiteral("Data"), QStringLiteral("Hora"),
+         QStringLiteral("Apto"), QStringLiteral("Placa Veículo"), QStringLiteral("Observações")});
     const int widths[] = {0, 100, 80, 80, 100, 150};
     for (int c = 0; c < 6; ++c) Grid->setColumnWidth(c, widths[c]);
     Grid->setColumnHidden(cCOL_CODIGO, true);
@@ -295,16 +290,20 @@ bool TFrmCadDespertador::VerificarDataHora() const {
 
 void TFrmCadDespertador::AvisarDataHora() {
     TFuncao::MsgAtencao("Informe uma data ou horário maior ou igual ao atual!", "Atenção!");
-    if (DayOf(clock_.Now()) > DayOf(FromQDate(dtpData->date()))) dtpData->setFocus();
-    else mskHora->setFocus();
+    if (DayOf(clock_.Now()) > DayOf(FromQDate(dtpData->date())))
+        dtpData->setFocus();
+    else
+        mskHora->setFocus();
 }
 
 void TFrmCadDespertador::btnIncluirClick() {
     RunGuarded([this] {
         // Pressed through its accelerator, the time field has not been left: check it now.
         if (mskHora->hasFocus() && !mskHora->ConfirmarHora()) return;
-        if (FMetodoIncluirEditar == taIncluir) IncluirRegistro();
-        else EditarRegistro();
+        if (FMetodoIncluirEditar == taIncluir)
+            IncluirRegistro();
+        else
+            EditarRegistro();
     });
 }
 

@@ -28,13 +28,17 @@ QString DroppedPath(const QMimeData* mime) {
 }  // namespace
 
 void DropPathLineEdit::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPath(event->mimeData()).isEmpty()) event->acceptProposedAction();
-    else QLineEdit::dragEnterEvent(event);
+    if (!DroppedPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QLineEdit::dragEnterEvent(event);
 }
 
 void DropPathLineEdit::dragMoveEvent(QDragMoveEvent* event) {
-    if (!DroppedPath(event->mimeData()).isEmpty()) event->acceptProposedAction();
-    else QLineEdit::dragMoveEvent(event);
+    if (!DroppedPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QLineEdit::dragMoveEvent(event);
 }
 
 void DropPathLineEdit::dropEvent(QDropEvent* event) {
@@ -45,7 +49,9 @@ void DropPathLineEdit::dropEvent(QDropEvent* event) {
 }
 
 FileNameEdit::FileNameEdit(const QString& filter, QWidget* parent)
-    : QWidget(parent), edit_(new DropPathLineEdit(this)), browse_(new QToolButton(this)),
+    : QWidget(parent),
+      edit_(new DropPathLineEdit(this)),
+      browse_(new QToolButton(this)),
       filter_(filter) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -59,9 +65,15 @@ FileNameEdit::FileNameEdit(const QString& filter, QWidget* parent)
     connect(browse_, &QToolButton::clicked, this, &FileNameEdit::Browse);
 }
 
-QString FileNameEdit::text() const { return edit_->text(); }
-void FileNameEdit::setText(const QString& text) { edit_->setText(text); }
-void FileNameEdit::clear() { edit_->clear(); }
+QString FileNameEdit::text() const {
+    return edit_->text();
+}
+void FileNameEdit::setText(const QString& text) {
+    edit_->setText(text);
+}
+void FileNameEdit::clear() {
+    edit_->clear();
+}
 
 QString FileNameEdit::StartFolder(const QString& text) {
     QString path = text.trimmed();
@@ -75,7 +87,7 @@ QString FileNameEdit::StartFolder(const QString& text) {
 }
 
 void FileNameEdit::Browse() {
-    const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Abrir"),
-                                                        StartFolder(text()), filter_);
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Abrir"), StartFolder(text()), filter_);
     if (!chosen.isEmpty()) setText(QDir::toNativeSeparators(chosen));
 }

@@ -14,11 +14,11 @@ const std::string kUtf8Bom = "\xEF\xBB\xBF";
 const char* const kBlanks = " \t";
 
 struct Line {
-    std::size_t start;    // first byte of the line
-    std::size_t end;      // one past its last byte, line ending excluded
-    std::size_t next;     // first byte of the following line
+    std::size_t start;  // first byte of the line
+    std::size_t end;    // one past its last byte, line ending excluded
+    std::size_t next;   // first byte of the following line
     enum Kind { kOther, kSection, kKey } kind = kOther;
-    std::string name;     // section or key name
+    std::string name;        // section or key name
     std::size_t equals = 0;  // position of "=" in a key line
 };
 
@@ -160,8 +160,8 @@ std::string ReadProfileString(const std::string& path, const std::string& sectio
     return ProfileValue(*bytes, section, key);
 }
 
-void WriteProfileString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value) {
+void WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value) {
     const std::optional<std::string> stored = ReadFileBytes(path);
     // A file that is there but cannot be read is never replaced by one holding only this key.
     if (!stored && FileExists(path)) throw std::runtime_error("Unable to write to " + path);

@@ -21,5 +21,5 @@ std::string WithProfileValue(const std::string& text, const std::string& section
 std::string ReadProfileString(const std::string& path, const std::string& section,
                               const std::string& key);
 // Throws std::runtime_error("Unable to write to <path>") when the file cannot be written.
-void WriteProfileString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value);
+void WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value);

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 
 #include "shell/ErrorBox.h"
+#include "shell/OpenOnce.h"
 #include "shell/uFuncao.h"
 #include "watchdog/CadProcessoLogic.h"
 #include "watchdog/ExecutableListFile.h"
@@ -79,20 +80,7 @@ TFrmCadProcesso::TFrmCadProcesso(platform::Platform& platform, QWidget* parent)
 }
 
 void TFrmCadProcesso::Abrir(platform::Platform& platform) {
-    if (FrmCadProcesso != nullptr) {  // already open: bring it forward, nothing more
-        FrmCadProcesso->raise();
-        FrmCadProcesso->activateWindow();
-        return;
-    }
-    std::unique_ptr<TFrmCadProcesso> form(new TFrmCadProcesso(platform));
-    FrmCadProcesso = form.get();
-    struct ClearGlobal {
-        ~ClearGlobal() { FrmCadProcesso = nullptr; }
-    } clearFirst;
-    form->Preparar();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        form->move(screen->availableGeometry().center() - form->rect().center());
-    form->exec();
+    OpenOnce(FrmCadProcesso, [&] { return new TFrmCadProcesso(platform); });
 }
 
 void TFrmCadProcesso::Preparar() {
@@ -100,13 +88,17 @@ void TFrmCadProcesso::Preparar() {
     CarregarGrid();
 }
 
-void TFrmCadProcesso::CarregarGrid() { Mostrar(LinhasDaLista(TFuncao::GetDadosIni(platform_))); }
+void TFrmCadProcesso::CarregarGrid() {
+    Mostrar(LinhasDaLista(TFuncao::GetDadosIni(platform_)));
+}
 
 void TFrmCadProcesso::Mostrar(const std::vector<std::string>& linhas) {
     const int atual = Grid->currentRow();
     Grid->setRowCount(static_cast<int>(linhas.size()));
     for (int r = 0; r < static_cast<int>(linhas.size()); ++r)
-        Grid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(linhas[static_cast<std::size_t>(r)])));
+        Grid->setItem(
+            r, 0,
+            new QTableWidgetItem(QString::fromStdString(linhas[static_cast<std::size_t>(r)])));
     if (atual >= 0) Grid->setCurrentCell(std::min(atual, Grid->rowCount() - 1), 0);
 }
 
@@ -170,7 +162,9 @@ void TFrmCadProcesso::closeEvent(QCloseEvent* event) {
     QDialog::done(QDialog::Rejected);
 }
 
-void TFrmCadProcesso::reject() { close(); }
+void TFrmCadProcesso::reject() {
+    close();
+}
 
 void TFrmCadProcesso::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) return;  // closed through the title bar only

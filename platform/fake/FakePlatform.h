@@ -42,7 +42,7 @@ public:
     std::vector<OpenCall> opened;
     std::set<std::string> failingPaths;
     bool failReplaceFile = false;  // replaceFile() fails and leaves the file alone
-    int filesReplaced = 0;  // open() of these fails with "arquivo não encontrado"
+    int filesReplaced = 0;         // open() of these fails with "arquivo não encontrado"
 
 private:
     std::shared_ptr<std::set<std::string>> heldLocks_ = std::make_shared<std::set<std::string>>();

@@ -14,10 +14,14 @@ std::string Describe(int error) {
     switch (error) {
         case EACCES:
         case EPERM:
-        case EROFS: return "acesso negado";
-        case ENOSPC: return "disco cheio";
-        case ENOENT: return "pasta não encontrada";
-        default: return std::strerror(error);
+        case EROFS:
+            return "acesso negado";
+        case ENOSPC:
+            return "disco cheio";
+        case ENOENT:
+            return "pasta não encontrada";
+        default:
+            return std::strerror(error);
     }
 }
 

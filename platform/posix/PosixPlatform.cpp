@@ -30,7 +30,7 @@ private:
 
 std::string RuntimeFolder() {
     if (const char* dir = std::getenv("XDG_RUNTIME_DIR"); dir && *dir) {
-        struct stat st{};
+        struct stat st {};
         if (::stat(dir, &st) == 0 && S_ISDIR(st.st_mode) && ::access(dir, W_OK) == 0) return dir;
     }
     return "/tmp";
@@ -39,8 +39,10 @@ std::string RuntimeFolder() {
 // One marker per user and per display, so another desktop session runs its own instance.
 std::string DisplayKey() {
     std::string display;
-    if (const char* d = std::getenv("WAYLAND_DISPLAY"); d && *d) display = d;
-    else if (const char* x = std::getenv("DISPLAY"); x && *x) display = x;
+    if (const char* d = std::getenv("WAYLAND_DISPLAY"); d && *d)
+        display = d;
+    else if (const char* x = std::getenv("DISPLAY"); x && *x)
+        display = x;
     std::string key;
     for (char c : display) key += (c == '/' ? '_' : c);
     return key;
@@ -59,12 +61,11 @@ std::string PosixPlatform::executablePath() const {
 }
 
 std::unique_ptr<InstanceLock> PosixPlatform::acquireInstanceLock(const std::string& name) {
-    const std::string path = RuntimeFolder() + "/" + name + "-" + std::to_string(::getuid()) +
-                             "-" + DisplayKey() + ".lock";
+    const std::string path = RuntimeFolder() + "/" + name + "-" + std::to_string(::getuid()) + "-" +
+                             DisplayKey() + ".lock";
     // CLOEXEC: programs the watchdog starts must never inherit (and so keep) the lock.
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        throw std::runtime_error("Não foi possível criar o arquivo de instância " + path);
+    if (fd < 0) throw std::runtime_error("Não foi possível criar o arquivo de instância " + path);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return nullptr;
@@ -82,24 +83,59 @@ std::string PatternFromStrftime(const std::string& p) {
         char c = p[++i];
         if ((c == 'E' || c == 'O' || c == '-') && i + 1 < p.size()) c = p[++i];
         switch (c) {
-            case 'd': r += "dd"; break;
-            case 'e': r += "d"; break;
-            case 'm': r += "mm"; break;
-            case 'y': r += "yy"; break;
-            case 'Y': r += "yyyy"; break;
-            case 'H': r += "hh"; break;
-            case 'k': r += "h"; break;
-            case 'I': r += "hh"; break;
-            case 'l': r += "h"; break;
-            case 'M': r += "nn"; break;
-            case 'S': r += "ss"; break;
-            case 'p': r += "ampm"; break;
-            case 'D': r += "mm/dd/yy"; break;
-            case 'T': r += "hh:nn:ss"; break;
-            case 'R': r += "hh:nn"; break;
-            case 'r': r += "hh:nn:ss ampm"; break;
-            case '%': r += '%'; break;
-            default: break;
+            case 'd':
+                r += "dd";
+                break;
+            case 'e':
+                r += "d";
+                break;
+            case 'm':
+                r += "mm";
+                break;
+            case 'y':
+                r += "yy";
+                break;
+            case 'Y':
+                r += "yyyy";
+                break;
+            case 'H':
+                r += "hh";
+                break;
+            case 'k':
+                r += "h";
+                break;
+            case 'I':
+                r += "hh";
+                break;
+            case 'l':
+                r += "h";
+                break;
+            case 'M':
+                r += "nn";
+                break;
+            case 'S':
+                r += "ss";
+                break;
+            case 'p':
+                r += "ampm";
+                break;
+            case 'D':
+                r += "mm/dd/yy";
+                break;
+            case 'T':
+                r += "hh:nn:ss";
+                break;
+            case 'R':
+                r += "hh:nn";
+                break;
+            case 'r':
+                r += "hh:nn:ss ampm";
+                break;
+            case '%':
+                r += '%';
+                break;
+            default:
+                break;
         }
     }
     return r;
@@ -138,9 +174,9 @@ RegionalFormats PosixPlatform::regionalFormats() const {
 }
 
 TDateTime PosixPlatform::localNow() const {
-    struct timeval tv{};
+    struct timeval tv {};
     ::gettimeofday(&tv, nullptr);
-    struct tm local{};
+    struct tm local {};
     const time_t seconds = tv.tv_sec;
     ::localtime_r(&seconds, &local);
     DateTimeParts p;
@@ -151,4 +187,3 @@ TDateTime PosixPlatform::localNow() const {
 }
 
 }  // namespace platform
-

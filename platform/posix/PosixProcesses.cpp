@@ -50,8 +50,7 @@ std::string ProcessName(const std::string& procDir) {
     if (comm.empty() || exe.compare(0, comm.size(), comm) == 0) return exe;
     const std::string cmdline = ReadSmallFile(procDir + "/cmdline");
     std::size_t start = cmdline.find('\0');
-    for (int arg = 1; arg <= 3 && start != std::string::npos && start + 1 < cmdline.size();
-         ++arg) {
+    for (int arg = 1; arg <= 3 && start != std::string::npos && start + 1 < cmdline.size(); ++arg) {
         const std::size_t end = cmdline.find('\0', start + 1);
         const std::string name = BaseName(cmdline.substr(start + 1, end - start - 1));
         if (name.compare(0, comm.size(), comm) == 0) return name;
@@ -62,15 +61,22 @@ std::string ProcessName(const std::string& procDir) {
 
 std::string Reason(int error) {
     switch (error) {
-        case ENOENT: return "arquivo não encontrado";
+        case ENOENT:
+            return "arquivo não encontrado";
         case EACCES:
-        case EPERM: return "acesso negado";
-        case ENOEXEC: return "formato de executável inválido";
-        case ENOTDIR: return "caminho inválido";
-        case ENAMETOOLONG: return "caminho longo demais";
+        case EPERM:
+            return "acesso negado";
+        case ENOEXEC:
+            return "formato de executável inválido";
+        case ENOTDIR:
+            return "caminho inválido";
+        case ENAMETOOLONG:
+            return "caminho longo demais";
         case ENOMEM:
-        case EAGAIN: return "memória insuficiente";
-        default: return "erro " + std::to_string(error);
+        case EAGAIN:
+            return "memória insuficiente";
+        default:
+            return "erro " + std::to_string(error);
     }
 }
 
@@ -108,8 +114,10 @@ int SpawnDetached(const std::vector<std::string>& args, const std::string& folde
         int error = 0;
         if (!folder.empty() && ::chdir(folder.c_str()) != 0) error = errno;
         if (error == 0) {
-            if (searchPath) ::execvp(argv[0], argv.data());
-            else ::execv(argv[0], argv.data());
+            if (searchPath)
+                ::execvp(argv[0], argv.data());
+            else
+                ::execv(argv[0], argv.data());
             error = errno;
         }
         [[maybe_unused]] const ssize_t w = ::write(report[1], &error, sizeof error);
@@ -145,7 +153,7 @@ std::optional<std::vector<std::string>> PosixPlatform::processNames() {
 }
 
 OpenResult PosixPlatform::open(const std::string& path, const std::string& folder) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return {false, Reason(errno)};
     // The start changes directory first, so a relative path must be made whole here.
     std::string whole = path;

@@ -7,8 +7,12 @@ namespace {
 
 TEST(PosixPlatform, StrftimePatternsBecomeProgramPatterns) {
     const std::pair<const char*, const char*> cases[] = {
-        {"%d/%m/%Y", "dd/mm/yyyy"}, {"%m/%d/%y", "mm/dd/yy"}, {"%H:%M:%S", "hh:nn:ss"},
-        {"%I:%M:%S %p", "hh:nn:ss ampm"}, {"%d.%m.%Y", "dd.mm.yyyy"}, {"%T", "hh:nn:ss"},
+        {"%d/%m/%Y", "dd/mm/yyyy"},
+        {"%m/%d/%y", "mm/dd/yy"},
+        {"%H:%M:%S", "hh:nn:ss"},
+        {"%I:%M:%S %p", "hh:nn:ss ampm"},
+        {"%d.%m.%Y", "dd.mm.yyyy"},
+        {"%T", "hh:nn:ss"},
         {"%Ey", "yy"},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(platform::PatternFromStrftime(in), out) << in;
@@ -25,7 +29,8 @@ TEST(PosixPlatform, ExecutableFolderIsThisTestsFolder) {
 
 TEST(PosixPlatform, InstanceLockIsExclusiveUntilReleased) {
     platform::PosixPlatform posix;
-    const std::string name = "TFrmGerenciadorExecutaveis-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed());
+    const std::string name = "TFrmGerenciadorExecutaveis-test-" +
+                             std::to_string(::testing::UnitTest::GetInstance()->random_seed());
     auto first = posix.acquireInstanceLock(name);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(posix.acquireInstanceLock(name), nullptr);

@@ -11,8 +11,8 @@ struct DateCase {
 
 TEST(DateTime, EncodeDateMatchesKnownDayCounts) {
     const DateCase cases[] = {
-        {1899, 12, 30, 0}, {1900, 1, 1, 2}, {2000, 1, 1, 36526}, {2023, 4, 19, 45035},
-        {2024, 2, 29, 45351}, {1899, 12, 29, -1},
+        {1899, 12, 30, 0},    {1900, 1, 1, 2},      {2000, 1, 1, 36526},
+        {2023, 4, 19, 45035}, {2024, 2, 29, 45351}, {1899, 12, 29, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.serial);
@@ -27,8 +27,8 @@ TEST(DateTime, EncodeDateMatchesKnownDayCounts) {
 TEST(DateTime, TimeRoundTripsToTheMillisecond) {
     const TimeParts cases[] = {{0, 0, 0, 0}, {9, 53, 48, 0}, {23, 59, 59, 999}, {12, 0, 0, 1}};
     for (const auto& t : cases) {
-        const TDateTime value = EncodeDate(2026, 12, 11) + EncodeTime(t.hour, t.minute, t.second,
-                                                                       t.millisecond);
+        const TDateTime value =
+            EncodeDate(2026, 12, 11) + EncodeTime(t.hour, t.minute, t.second, t.millisecond);
         const DateTimeParts back = DecodeDateTime(value);
         EXPECT_EQ(back.date.day, 11);
         EXPECT_EQ(back.time.hour, t.hour);

@@ -15,11 +15,12 @@ TEST(Formats, PatternsPrintTheirParts) {
     f.TimeSeparator = '.';
     const TDateTime value = EncodeDate(2024, 3, 5) + EncodeTime(9, 7, 4, 12);
     const PatternCase cases[] = {
-        {"dd/mm/yyyy", "05-03-2024"}, {"d/m/yy", "5-3-24"},   {"dd/mm/yy", "05-03-24"},
-        {"hh:nn:ss", "09.07.04"},     {"h:nn", "9.07"},        {"hh:nn:ss.zzz", "09.07.04.012"},
-        {"h:nn ampm", "9.07 AM"},     {"'at' hh", "at 09"},    {"yyyy-mm-dd", "2024-03-05"},
+        {"dd/mm/yyyy", "05-03-2024"}, {"d/m/yy", "5-3-24"}, {"dd/mm/yy", "05-03-24"},
+        {"hh:nn:ss", "09.07.04"},     {"h:nn", "9.07"},     {"hh:nn:ss.zzz", "09.07.04.012"},
+        {"h:nn ampm", "9.07 AM"},     {"'at' hh", "at 09"}, {"yyyy-mm-dd", "2024-03-05"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FormatDateTime(c.pattern, value, f), c.expected) << c.pattern;
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDateTime(c.pattern, value, f), c.expected) << c.pattern;
 }
 
 TEST(Formats, TwelveHourClockAroundNoonAndMidnight) {

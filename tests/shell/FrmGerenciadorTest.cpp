@@ -49,8 +49,7 @@ private slots:
         QTest::addColumn<double>("moment");
         QTest::addColumn<QString>("line");
         QTest::newRow("afternoon") << kAgora << "Gerenciador iniciado 09/12/2024 14:30:05";
-        QTest::newRow("midnight") << EncodeDate(2024, 12, 9)
-                                  << "Gerenciador iniciado 09/12/2024";
+        QTest::newRow("midnight") << EncodeDate(2024, 12, 9) << "Gerenciador iniciado 09/12/2024";
     }
     void startLine() {
         QFETCH(double, moment);

@@ -1,5 +1,5 @@
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include "shell/ErrorBox.h"
@@ -17,10 +17,10 @@ private slots:
         QTest::newRow("Yes button") << QList<int>{} << int(QMessageBox::Yes) << true;
         QTest::newRow("No button") << QList<int>{} << int(QMessageBox::No) << false;
         QTest::newRow("Enter on a fresh box") << QList<int>{Qt::Key_Return} << 0 << true;
-        QTest::newRow("Enter after Tab to No") << QList<int>{Qt::Key_Tab, Qt::Key_Return} << 0
-                                               << false;
-        QTest::newRow("Escape does nothing") << QList<int>{Qt::Key_Escape}
-                                             << int(QMessageBox::No) << false;
+        QTest::newRow("Enter after Tab to No")
+            << QList<int>{Qt::Key_Tab, Qt::Key_Return} << 0 << false;
+        QTest::newRow("Escape does nothing")
+            << QList<int>{Qt::Key_Escape} << int(QMessageBox::No) << false;
     }
     void msgConfirma() {
         QFETCH(QList<int>, keys);
@@ -73,10 +73,18 @@ private slots:
             QVERIFY(box);
             QCOMPARE(box->icon(), QMessageBox::Warning);
             switch (how) {
-                case 0: box->button(QMessageBox::Ok)->click(); break;
-                case 1: QTest::keyClick(box, Qt::Key_Return); break;
-                case 2: QTest::keyClick(box, Qt::Key_Escape); break;
-                default: box->close(); break;
+                case 0:
+                    box->button(QMessageBox::Ok)->click();
+                    break;
+                case 1:
+                    QTest::keyClick(box, Qt::Key_Return);
+                    break;
+                case 2:
+                    QTest::keyClick(box, Qt::Key_Escape);
+                    break;
+                default:
+                    box->close();
+                    break;
             }
         });
         TFuncao::MsgAtencao("Informe uma data ou horário maior ou igual ao atual!", "Atenção!");
@@ -103,7 +111,8 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("plain") << "Unable to write to /x/setup.ini"
                                << "Unable to write to /x/setup.ini.";
-        QTest::newRow("already ends with a stop") << "Falhou." << "Falhou.";
+        QTest::newRow("already ends with a stop") << "Falhou."
+                                                  << "Falhou.";
     }
     void errorBoxAddsAFullStopAndUsesTheApplicationTitle() {
         QFETCH(QString, error);

@@ -68,7 +68,8 @@ private slots:
                  qPrintable(answers.texts[0]));
         QVERIFY(answers.texts[0].contains("não pôde ser lido como pacote de dados"));
         QVERIFY(trayGoneBeforeTheBox);
-        QCOMPARE(folder.read("despertar.xml"), std::string("<?xml version=\"1.0\"?><DATAPACKET><METADATA>"));
+        QCOMPARE(folder.read("despertar.xml"),
+                 std::string("<?xml version=\"1.0\"?><DATAPACKET><METADATA>"));
     }
 
     void aWholeRunUsesTheRegionalFormatsAndEndsWithThePassword() {

@@ -32,21 +32,20 @@ private slots:
         const QString msg = QStringLiteral("Informe a senha de Supervisor");
         QTest::newRow("cancel") << msg << QStringList{kCancel} << false << QStringList{msg};
         QTest::newRow("right") << msg << QStringList{kSenhaDez} << true << QStringList{msg};
-        QTest::newRow("lower case") << msg << QStringList{kSenhaDez.toLower()} << true
-                                    << QStringList{msg};
-        QTest::newRow("two wrong then cancel")
-            << msg << QStringList{"000000", "ABCDEF", kCancel} << false
-            << QStringList{msg, kWrong, kWrong};
-        QTest::newRow("wrong then right") << msg << QStringList{"x", kSenhaDez} << true
-                                          << QStringList{msg, kWrong};
-        QTest::newRow("leading blank") << msg << QStringList{" " + kSenhaDez, kCancel} << false
-                                       << QStringList{msg, kWrong};
-        QTest::newRow("trailing blank") << msg << QStringList{kSenhaDez + " ", kCancel} << false
-                                        << QStringList{msg, kWrong};
-        QTest::newRow("empty entry") << msg << QStringList{"", kCancel} << false
-                                     << QStringList{msg, kWrong};
-        QTest::newRow("blank caption") << "   " << QStringList{kCancel} << false
-                                       << QStringList{"Informe senha de Supervisor"};
+        QTest::newRow("lower case")
+            << msg << QStringList{kSenhaDez.toLower()} << true << QStringList{msg};
+        QTest::newRow("two wrong then cancel") << msg << QStringList{"000000", "ABCDEF", kCancel}
+                                               << false << QStringList{msg, kWrong, kWrong};
+        QTest::newRow("wrong then right")
+            << msg << QStringList{"x", kSenhaDez} << true << QStringList{msg, kWrong};
+        QTest::newRow("leading blank")
+            << msg << QStringList{" " + kSenhaDez, kCancel} << false << QStringList{msg, kWrong};
+        QTest::newRow("trailing blank")
+            << msg << QStringList{kSenhaDez + " ", kCancel} << false << QStringList{msg, kWrong};
+        QTest::newRow("empty entry")
+            << msg << QStringList{"", kCancel} << false << QStringList{msg, kWrong};
+        QTest::newRow("blank caption")
+            << "   " << QStringList{kCancel} << false << QStringList{"Informe senha de Supervisor"};
     }
     void answers() {
         QFETCH(QString, pMsg);

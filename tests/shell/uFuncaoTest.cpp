@@ -67,8 +67,13 @@ TEST(Occurs, CountsWithoutOverlap) {
         int count;
     };
     const Case cases[] = {
-        {"A|B|C", "|", 2}, {"", "|", 0},    {"A|B", "", 0},     {"aaaa", "aa", 2},
-        {"aaa", "aa", 1},  {"||", "|", 2},  {std::string("a|\0|", 4), "|", 1},
+        {"A|B|C", "|", 2},
+        {"", "|", 0},
+        {"A|B", "", 0},
+        {"aaaa", "aa", 2},
+        {"aaa", "aa", 1},
+        {"||", "|", 2},
+        {std::string("a|\0|", 4), "|", 1},
     };
     for (const auto& c : cases) EXPECT_EQ(Occurs(c.str, c.substr), c.count) << c.str;
 }

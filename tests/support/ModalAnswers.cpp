@@ -32,16 +32,20 @@ void ModalAnswers::poll() {
     }
     // A box nobody expected: note it and close it rather than hang the test.
     unexpected << modal->windowTitle();
-    if (box && !box->buttons().isEmpty()) box->buttons().last()->click();
-    else if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-    else modal->close();
+    if (box && !box->buttons().isEmpty())
+        box->buttons().last()->click();
+    else if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
 }
 
 ModalAnswers::Answer ModalAnswers::click(int standardButton) {
     return [standardButton](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         QVERIFY(box);
-        QAbstractButton* button = box->button(static_cast<QMessageBox::StandardButton>(standardButton));
+        QAbstractButton* button =
+            box->button(static_cast<QMessageBox::StandardButton>(standardButton));
         QVERIFY(button);
         button->click();
     };

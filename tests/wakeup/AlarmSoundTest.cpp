@@ -11,12 +11,23 @@ namespace {
 QByteArray SilentWav() {
     const quint32 samples = 2000;
     QByteArray wav;
-    auto u32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) wav.append(char((v >> (8 * i)) & 0xFF)); };
-    auto u16 = [&](quint16 v) { wav.append(char(v & 0xFF)); wav.append(char(v >> 8)); };
+    auto u32 = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i) wav.append(char((v >> (8 * i)) & 0xFF));
+    };
+    auto u16 = [&](quint16 v) {
+        wav.append(char(v & 0xFF));
+        wav.append(char(v >> 8));
+    };
     wav.append("RIFF");
     u32(36 + samples);
     wav.append("WAVEfmt ");
-    u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(8000);
+    u32(8000);
+    u16(1);
+    u16(8);
     wav.append("data");
     u32(samples);
     wav.append(QByteArray(samples, char(0x80)));

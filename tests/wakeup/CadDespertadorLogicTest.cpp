@@ -118,7 +118,7 @@ TEST_F(EditorTableTest, PurgeRemovesPastCallsSavingAfterEach) {
 TEST_F(EditorTableTest, PurgeUsesTheRealDateWhateverTheFormatBecame) {
     Add(kHoje - 1, "23:00", "ontem");
     Add(kHoje + 1, "08:00", "amanha");
-    const auto linhas = CarregarGrid(*cds);  // filled with dd/mm/yyyy
+    const auto linhas = CarregarGrid(*cds);     // filled with dd/mm/yyyy
     AppFormats().ShortDateFormat = "dd/mm/yy";  // the password switched it meanwhile
     EXPECT_EQ(RemoverUltrapassados(*cds, fake, linhas, kAgora), 1);
     EXPECT_EQ(Rooms(), std::vector<std::string>{"amanha"});

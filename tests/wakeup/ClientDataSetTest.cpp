@@ -29,7 +29,8 @@ protected:
     }
     std::vector<int> Codes() {
         std::vector<int> codes;
-        for (cds.First(); !cds.Eof(); cds.Next()) codes.push_back(cds.FieldByName("Codigo").AsInteger());
+        for (cds.First(); !cds.Eof(); cds.Next())
+            codes.push_back(cds.FieldByName("Codigo").AsInteger());
         return codes;
     }
 

@@ -12,7 +12,9 @@
 namespace {
 
 const TDateTime kDia = EncodeDate(2024, 5, 10);
-TDateTime At(int hour, int minute, int second = 0) { return EncodeTime(hour, minute, second, 0); }
+TDateTime At(int hour, int minute, int second = 0) {
+    return EncodeTime(hour, minute, second, 0);
+}
 
 // Records what the check shows; `duringBox` runs while a box is open (a nested tick, say).
 class RecordingUi : public AlertUi {
@@ -87,17 +89,49 @@ struct DueCase {
 
 TEST_F(DueCallCheckTest, WhichCallsRing) {
     const DueCase cases[] = {
-        {"in its minute, first second", {1, kDia, At(7, 30)}, kDia + At(7, 0), kDia + At(7, 30, 0), true},
-        {"in its minute, last second", {1, kDia, At(7, 30)}, kDia + At(7, 0), kDia + At(7, 30, 59), true},
+        {"in its minute, first second",
+         {1, kDia, At(7, 30)},
+         kDia + At(7, 0),
+         kDia + At(7, 30, 0),
+         true},
+        {"in its minute, last second",
+         {1, kDia, At(7, 30)},
+         kDia + At(7, 0),
+         kDia + At(7, 30, 59),
+         true},
         {"a minute early", {1, kDia, At(7, 30)}, kDia + At(7, 0), kDia + At(7, 29, 59), false},
         {"late, after the start", {1, kDia, At(7, 30)}, kDia + At(7, 0), kDia + At(9, 12), true},
-        {"yesterday's, run started before", {1, kDia - 1, At(23, 59)}, kDia - 1 + At(20, 0), kDia + At(0, 5), true},
+        {"yesterday's, run started before",
+         {1, kDia - 1, At(23, 59)},
+         kDia - 1 + At(20, 0),
+         kDia + At(0, 5),
+         true},
         {"from before the start", {1, kDia, At(7, 30)}, kDia + At(7, 31), kDia + At(7, 31), false},
-        {"same minute as the start", {1, kDia, At(7, 30)}, kDia + At(7, 30, 40), kDia + At(7, 30, 50), true},
-        {"already given", {1, kDia, At(7, 30), "101", "", "", 1}, kDia + At(7, 0), kDia + At(7, 30), false},
-        {"tomorrow at this time", {1, kDia + 1, At(7, 30)}, kDia + At(7, 0), kDia + At(7, 30), false},
-        {"empty time is midnight", {1, kDia, std::nullopt}, kDia - 1 + At(23, 0), kDia + At(0, 0, 30), true},
-        {"empty date is skipped", {1, std::nullopt, At(7, 30)}, kDia + At(7, 0), kDia + At(7, 30), false},
+        {"same minute as the start",
+         {1, kDia, At(7, 30)},
+         kDia + At(7, 30, 40),
+         kDia + At(7, 30, 50),
+         true},
+        {"already given",
+         {1, kDia, At(7, 30), "101", "", "", 1},
+         kDia + At(7, 0),
+         kDia + At(7, 30),
+         false},
+        {"tomorrow at this time",
+         {1, kDia + 1, At(7, 30)},
+         kDia + At(7, 0),
+         kDia + At(7, 30),
+         false},
+        {"empty time is midnight",
+         {1, kDia, std::nullopt},
+         kDia - 1 + At(23, 0),
+         kDia + At(0, 0, 30),
+         true},
+        {"empty date is skipped",
+         {1, std::nullopt, At(7, 30)},
+         kDia + At(7, 0),
+         kDia + At(7, 30),
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -121,13 +155,21 @@ struct TextCase {
 
 TEST_F(DueCallCheckTest, BoxTitleAndText) {
     const TextCase cases[] = {
-        {"everything", {1, kDia, At(7, 30), "101", "ABC1234", "CAFE"}, "Despertar Apto 101",
+        {"everything",
+         {1, kDia, At(7, 30), "101", "ABC1234", "CAFE"},
+         "Despertar Apto 101",
          "Data e Hora: 10/05/2024 07:30 Placa Veiculo: ABC1234 Obs.: CAFE"},
-        {"no plate", {1, kDia, At(7, 30), "101", "", "CAFE"}, "Despertar Apto 101",
+        {"no plate",
+         {1, kDia, At(7, 30), "101", "", "CAFE"},
+         "Despertar Apto 101",
          "Data e Hora: 10/05/2024 07:30 Obs.: CAFE"},
-        {"no notes", {1, kDia, At(7, 30), "7", "XYZ", ""}, "Despertar Apto 7",
+        {"no notes",
+         {1, kDia, At(7, 30), "7", "XYZ", ""},
+         "Despertar Apto 7",
          "Data e Hora: 10/05/2024 07:30 Placa Veiculo: XYZ Obs.: "},
-        {"no room", {1, kDia, At(7, 30), "", "", ""}, "Despertar",
+        {"no room",
+         {1, kDia, At(7, 30), "", "", ""},
+         "Despertar",
          "Data e Hora: 10/05/2024 07:30 Obs.: "},
     };
     clock.Set(kDia + At(7, 30, 10));

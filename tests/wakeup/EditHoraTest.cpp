@@ -37,12 +37,16 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<double>("hora");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("all blank") << "" << "09:53" << k095348 << false;
-        QTest::newRow("first digits only") << "1 :3 " << "19:33" << EncodeTime(19, 33, 48, 0)
-                                           << false;
-        QTest::newRow("23:59") << "23:59" << "23:59" << EncodeTime(23, 59, 48, 0) << false;
-        QTest::newRow("24:00") << "24:00" << "24:00" << k095348 << true;
-        QTest::newRow("12:60") << "12:60" << "12:60" << k095348 << true;
+        QTest::newRow("all blank") << ""
+                                   << "09:53" << k095348 << false;
+        QTest::newRow("first digits only") << "1 :3 "
+                                           << "19:33" << EncodeTime(19, 33, 48, 0) << false;
+        QTest::newRow("23:59") << "23:59"
+                               << "23:59" << EncodeTime(23, 59, 48, 0) << false;
+        QTest::newRow("24:00") << "24:00"
+                               << "24:00" << k095348 << true;
+        QTest::newRow("12:60") << "12:60"
+                               << "12:60" << k095348 << true;
     }
     void leavingTheField() {
         QFETCH(QString, typed);

@@ -79,8 +79,10 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("a minute ago") << QDate(2024, 5, 10) << "09:59" << "mskHora";
-        QTest::newRow("yesterday") << QDate(2024, 5, 9) << "23:00" << "dtpData";
+        QTest::newRow("a minute ago") << QDate(2024, 5, 10) << "09:59"
+                                      << "mskHora";
+        QTest::newRow("yesterday") << QDate(2024, 5, 9) << "23:00"
+                                   << "dtpData";
     }
     void refusedMoments() {
         QFETCH(QDate, date);
@@ -223,8 +225,8 @@ private slots:
     void enterMovesAlongTheTabOrder() {
         Open();
         ShowActive();
-        const QList<QWidget*> order = {form_->dtpData, form_->mskHora, form_->edtApto,
-                                       form_->edtPlacaVeiculo, form_->edtObs, form_->btnIncluir};
+        const QList<QWidget*> order = {form_->dtpData,         form_->mskHora, form_->edtApto,
+                                       form_->edtPlacaVeiculo, form_->edtObs,  form_->btnIncluir};
         form_->dtpData->setFocus();
         for (int i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

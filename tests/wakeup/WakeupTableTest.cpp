@@ -13,8 +13,10 @@ const std::string kFields =
     "attrname=\"DesApto\" fieldtype=\"string\" WIDTH=\"10\"/><FIELD attrname=\"DesPlaca\" "
     "fieldtype=\"string\" WIDTH=\"20\"/><FIELD attrname=\"DesObs\" fieldtype=\"string\" "
     "WIDTH=\"100\"/><FIELD attrname=\"DesStatus\" fieldtype=\"i4\"/>";
-const std::string kHead = "<?xml version=\"1.0\" standalone=\"yes\"?>  <DATAPACKET Version=\"2.0\">"
-                          "<METADATA><FIELDS>" + kFields + "</FIELDS>";
+const std::string kHead =
+    "<?xml version=\"1.0\" standalone=\"yes\"?>  <DATAPACKET Version=\"2.0\">"
+    "<METADATA><FIELDS>" +
+    kFields + "</FIELDS>";
 
 struct Call {
     int codigo;
@@ -49,13 +51,11 @@ protected:
     static std::vector<Call> Read(TClientDataSet& cds) {
         std::vector<Call> calls;
         for (cds.First(); !cds.Eof(); cds.Next())
-            calls.push_back({cds.FieldByName("DesCodigo").AsInteger(),
-                             cds.FieldByName("DesData").AsDateTime(),
-                             cds.FieldByName("DesHora").AsDateTime(),
-                             cds.FieldByName("DesApto").AsString(),
-                             cds.FieldByName("DesPlaca").AsString(),
-                             cds.FieldByName("DesObs").AsString(),
-                             cds.FieldByName("DesStatus").AsInteger()});
+            calls.push_back(
+                {cds.FieldByName("DesCodigo").AsInteger(), cds.FieldByName("DesData").AsDateTime(),
+                 cds.FieldByName("DesHora").AsDateTime(), cds.FieldByName("DesApto").AsString(),
+                 cds.FieldByName("DesPlaca").AsString(), cds.FieldByName("DesObs").AsString(),
+                 cds.FieldByName("DesStatus").AsInteger()});
         return calls;
     }
 
@@ -105,10 +105,11 @@ TEST_F(WakeupTableTest, GoldenBytesOfASmallTable) {
                "Café & \"pão\" <já>\\ \t€", 0});
     SalvarDados(*cds, fake);
     EXPECT_EQ(folder.read("despertar.xml"),
-              kHead + "<PARAMS/></METADATA><ROWDATA><ROW DesCodigo=\"1\" DesData=\"20240510\" "
-                      "DesHora=\"07:30:00000\" DesApto=\"101\" DesPlaca=\"\" DesObs=\"Caf\xE9 "
-                      "&amp; &quot;p\xE3o&quot; &lt;j\xE1&gt;&#092; &#009;\x80\" "
-                      "DesStatus=\"0\"/></ROWDATA></DATAPACKET>");
+              kHead +
+                  "<PARAMS/></METADATA><ROWDATA><ROW DesCodigo=\"1\" DesData=\"20240510\" "
+                  "DesHora=\"07:30:00000\" DesApto=\"101\" DesPlaca=\"\" DesObs=\"Caf\xE9 "
+                  "&amp; &quot;p\xE3o&quot; &lt;j\xE1&gt;&#092; &#009;\x80\" "
+                  "DesStatus=\"0\"/></ROWDATA></DATAPACKET>");
 }
 
 TEST_F(WakeupTableTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
@@ -152,24 +153,28 @@ TEST_F(WakeupTableTest, ReadsTheFormatsOwnFiles) {
         "fieldtype=\"string\" WIDTH=\"10\"/><FIELD attrname=\"DesPlaca\" fieldtype=\"string\" "
         "WIDTH=\"20\"/>";
     const FileCase cases[] = {
-        {"one line, Windows-1252", kHead + params + "</METADATA><ROWDATA>" + rows1252 +
-                                       "</ROWDATA></DATAPACKET>"},
-        {"pretty-printed", "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<DATAPACKET "
-                           "Version=\"2.0\">\r\n  <METADATA>\r\n    <FIELDS>\r\n      " +
-                               kFields + "\r\n    </FIELDS>\r\n    " + params +
-                               "\r\n  </METADATA>\r\n  <ROWDATA>\r\n    " + rows1252 +
-                               "\r\n  </ROWDATA>\r\n</DATAPACKET>\r\n"},
-        {"UTF-8 byte-order mark", "\xEF\xBB\xBF<?xml version=\"1.0\"?><DATAPACKET "
-                                  "Version=\"2.0\"><METADATA><FIELDS>" +
-                                      kFields + "</FIELDS><PARAMS/></METADATA><ROWDATA>" +
-                                      rowsUtf8 + "</ROWDATA></DATAPACKET>"},
-        {"UTF-8 declared", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><DATAPACKET "
-                           "Version=\"2.0\"><METADATA><FIELDS>" +
-                               kFields + "</FIELDS><PARAMS/></METADATA><ROWDATA>" + rowsUtf8 +
-                               "</ROWDATA></DATAPACKET>"},
+        {"one line, Windows-1252",
+         kHead + params + "</METADATA><ROWDATA>" + rows1252 + "</ROWDATA></DATAPACKET>"},
+        {"pretty-printed",
+         "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<DATAPACKET "
+         "Version=\"2.0\">\r\n  <METADATA>\r\n    <FIELDS>\r\n      " +
+             kFields + "\r\n    </FIELDS>\r\n    " + params +
+             "\r\n  </METADATA>\r\n  <ROWDATA>\r\n    " + rows1252 +
+             "\r\n  </ROWDATA>\r\n</DATAPACKET>\r\n"},
+        {"UTF-8 byte-order mark",
+         "\xEF\xBB\xBF<?xml version=\"1.0\"?><DATAPACKET "
+         "Version=\"2.0\"><METADATA><FIELDS>" +
+             kFields + "</FIELDS><PARAMS/></METADATA><ROWDATA>" + rowsUtf8 +
+             "</ROWDATA></DATAPACKET>"},
+        {"UTF-8 declared",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><DATAPACKET "
+         "Version=\"2.0\"><METADATA><FIELDS>" +
+             kFields + "</FIELDS><PARAMS/></METADATA><ROWDATA>" + rowsUtf8 +
+             "</ROWDATA></DATAPACKET>"},
         {"fields in another order, one unknown",
          "<?xml version=\"1.0\" standalone=\"yes\"?><DATAPACKET Version=\"2.0\"><METADATA>"
-         "<FIELDS>" + fieldsOtherOrder + "</FIELDS><PARAMS/></METADATA><ROWDATA>" + rows1252 +
+         "<FIELDS>" +
+             fieldsOtherOrder + "</FIELDS><PARAMS/></METADATA><ROWDATA>" + rows1252 +
              "</ROWDATA></DATAPACKET>"},
     };
     const std::vector<Call> expected = {

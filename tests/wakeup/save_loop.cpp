@@ -2,21 +2,8 @@
 // Usage: save_loop FOLDER
 #include <string>
 
-#include "platform/posix/PosixPlatform.h"
+#include "support/PlatformInFolder.h"
 #include "wakeup/WakeupTable.h"
-
-namespace {
-
-class PlatformInFolder : public platform::PosixPlatform {
-public:
-    explicit PlatformInFolder(std::string folder) : folder_(std::move(folder)) {}
-    std::string executablePath() const override { return folder_ + "/tresmon"; }
-
-private:
-    std::string folder_;
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 2) return 2;

@@ -17,7 +17,8 @@ TEST(CadProcessoLogic, RowsOfAStoredList) {
         {"a|b||", {"a", "b", ""}},
         {"a|a", {"a", "a"}},
     };
-    for (const auto& [stored, rows] : cases) EXPECT_EQ(LinhasDaLista(Split(stored, "|")), rows) << stored;
+    for (const auto& [stored, rows] : cases)
+        EXPECT_EQ(LinhasDaLista(Split(stored, "|")), rows) << stored;
 }
 
 TEST(CadProcessoLogic, TextToAdd) {

@@ -46,16 +46,16 @@ private slots:
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("written");
-        QTest::newRow("to an empty list") << "" << QStringList{"/opt/a"} << Rows{"/opt/a"}
-                                          << "/opt/a";
-        QTest::newRow("twice") << "" << QStringList{"/opt/a", "/opt/a"}
-                               << Rows{"/opt/a", "/opt/a"} << "/opt/a|/opt/a";
-        QTest::newRow("after stored ones") << "/x|/y" << QStringList{"/z"}
-                                           << Rows{"/x", "/y", "/z"} << "/x|/y|/z";
-        QTest::newRow("quoted, with blanks") << "" << QStringList{" \"/opt/a b/x\" "}
-                                             << Rows{"/opt/a b/x"} << "/opt/a b/x";
-        QTest::newRow("into the empty bottom row") << "/x|" << QStringList{"/z"}
-                                                   << Rows{"/x", "/z"} << "/x|/z";
+        QTest::newRow("to an empty list")
+            << "" << QStringList{"/opt/a"} << Rows{"/opt/a"} << "/opt/a";
+        QTest::newRow("twice") << "" << QStringList{"/opt/a", "/opt/a"} << Rows{"/opt/a", "/opt/a"}
+                               << "/opt/a|/opt/a";
+        QTest::newRow("after stored ones")
+            << "/x|/y" << QStringList{"/z"} << Rows{"/x", "/y", "/z"} << "/x|/y|/z";
+        QTest::newRow("quoted, with blanks")
+            << "" << QStringList{" \"/opt/a b/x\" "} << Rows{"/opt/a b/x"} << "/opt/a b/x";
+        QTest::newRow("into the empty bottom row")
+            << "/x|" << QStringList{"/z"} << Rows{"/x", "/z"} << "/x|/z";
     }
     void adding() {
         QFETCH(QString, stored);
@@ -99,10 +99,10 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("rows");
         QTest::newRow("the only entry") << "/a" << 0 << int(QMessageBox::Yes) << Rows{""};
-        QTest::newRow("the middle of three") << "/a|/b|/c" << 1 << int(QMessageBox::Yes)
-                                             << Rows{"/a", "/c"};
-        QTest::newRow("answered No") << "/a|/b|/c" << 1 << int(QMessageBox::No)
-                                     << Rows{"/a", "/b", "/c"};
+        QTest::newRow("the middle of three")
+            << "/a|/b|/c" << 1 << int(QMessageBox::Yes) << Rows{"/a", "/c"};
+        QTest::newRow("answered No")
+            << "/a|/b|/c" << 1 << int(QMessageBox::No) << Rows{"/a", "/b", "/c"};
     }
     void removing() {
         QFETCH(QString, stored);
@@ -126,8 +126,7 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("written");
         QTest::newRow("empty element in the middle") << "/a||/b" << Rows{"/a", "/b"} << "/a|/b";
-        QTest::newRow("ending with the separator") << "/a|/b|" << Rows{"/a", "/b", ""}
-                                                   << "/a|/b|";
+        QTest::newRow("ending with the separator") << "/a|/b|" << Rows{"/a", "/b", ""} << "/a|/b|";
     }
     void storedValuesLoad() {
         QFETCH(QString, stored);
@@ -161,9 +160,12 @@ private slots:
         QTest::addColumn<bool>("asUrl");
         QTest::addColumn<QString>("payload");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("file URL") << true << "/opt/a b/x" << "/opt/a b/x";
-        QTest::newRow("file URL as text") << false << "file:///opt/c/y" << "/opt/c/y";
-        QTest::newRow("quoted text") << false << "\"/opt/a b/x\"" << "\"/opt/a b/x\"";
+        QTest::newRow("file URL") << true << "/opt/a b/x"
+                                  << "/opt/a b/x";
+        QTest::newRow("file URL as text") << false << "file:///opt/c/y"
+                                          << "/opt/c/y";
+        QTest::newRow("quoted text") << false << "\"/opt/a b/x\""
+                                     << "\"/opt/a b/x\"";
     }
     void droppedPathsFillTheEdit() {
         QFETCH(bool, asUrl);
@@ -172,8 +174,10 @@ private slots:
         Open();
         QLineEdit* edit = form_->edtCaminhoExecutavel->lineEdit();
         QMimeData mime;
-        if (asUrl) mime.setUrls({QUrl::fromLocalFile(payload)});
-        else mime.setText(payload);
+        if (asUrl)
+            mime.setUrls({QUrl::fromLocalFile(payload)});
+        else
+            mime.setText(payload);
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(edit, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -204,7 +208,8 @@ private slots:
         answers.then(ModalAnswers::click(QMessageBox::Ok));
         form_->close();
         QCOMPARE(answers.texts,
-                 QStringList{"Unable to write to " + QString::fromStdString(folder_->file("setup.ini")) + "."});
+                 QStringList{"Unable to write to " +
+                             QString::fromStdString(folder_->file("setup.ini")) + "."});
         QVERIFY(form_->isVisible());
         QCOMPARE(GridRows(), (Rows{"/a", "/b"}));
         std::filesystem::remove(folder_->file("setup.ini"));  // fixed: the next closing works

@@ -82,8 +82,7 @@ TEST(IniWrite, OnlyTheValueChanges) {
         {"empty text", "", "", "[EXECUTAVEL]\r\nCAMINHOS=\r\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(WithProfileValue(c.before, "EXECUTAVEL", "CAMINHOS", c.value), c.after)
-            << c.name;
+        EXPECT_EQ(WithProfileValue(c.before, "EXECUTAVEL", "CAMINHOS", c.value), c.after) << c.name;
 }
 
 TEST(IniFile, MissingFileReadsEmptyAndIsCreatedByAWrite) {

@@ -115,8 +115,7 @@ TEST_F(ProcessCheckTest, OneStartPerFileNamePerPass) {
 TEST_F(ProcessCheckTest, UnreadableProcessListStartsNothing) {
     List("C:\\A\\app.exe|C:\\B\\outro.exe");
     fake.processes.reset();
-    EXPECT_EQ(Pass(),
-              std::vector<std::string>{"Lista de processos não pôde ser lida " + kQuando});
+    EXPECT_EQ(Pass(), std::vector<std::string>{"Lista de processos não pôde ser lida " + kQuando});
     EXPECT_TRUE(fake.opened.empty());
 }
 

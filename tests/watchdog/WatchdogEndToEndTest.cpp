@@ -7,19 +7,11 @@
 #include <thread>
 
 #include "platform/posix/PosixPlatform.h"
+#include "support/PlatformInFolder.h"
 #include "support/TempFolder.h"
 #include "watchdog/ProcessCheck.h"
 
 namespace {
-
-class PlatformInFolder : public platform::PosixPlatform {
-public:
-    explicit PlatformInFolder(std::string folder) : folder_(std::move(folder)) {}
-    std::string executablePath() const override { return folder_ + "/tresmon"; }
-
-private:
-    std::string folder_;
-};
 
 bool Contains(const std::vector<std::string>& lines, const std::string& start) {
     for (const auto& line : lines)
@@ -70,7 +62,8 @@ TEST(WatchdogEndToEnd, StartsAListedProgramOnceAndLogsAMissingOne) {
     EXPECT_TRUE(Contains(first, "sumiu não pôde ser aberto ")) << first[1];
     EXPECT_NE(first[1].find("(arquivo não encontrado)"), std::string::npos);
 
-    ASSERT_TRUE(WaitFor([&] { return folder.exists("cwd.txt") && !folder.read("cwd.txt").empty(); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return folder.exists("cwd.txt") && !folder.read("cwd.txt").empty(); }));
     EXPECT_EQ(std::filesystem::canonical(folder.read("cwd.txt")),
               std::filesystem::canonical(folder.path()));
 
@@ -93,7 +86,8 @@ TEST(WatchdogEndToEnd, AScriptCountsUnderItsOwnName) {
     StopAtEnd stop{folder, platform, name};
 
     EXPECT_TRUE(Contains(check.ProgramaAberto(), name + " foi aberto "));
-    ASSERT_TRUE(WaitFor([&] { return folder.exists("cwd.txt") && !folder.read("cwd.txt").empty(); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return folder.exists("cwd.txt") && !folder.read("cwd.txt").empty(); }));
     EXPECT_TRUE(check.ProgramaAberto().empty()) << "the running script was not recognised";
 }
 
