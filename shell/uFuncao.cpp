@@ -42,7 +42,7 @@ TStringArray Split(const std::string& str, const std::string& separator) {
 }
 
 TStringArray TFuncao::GetDadosIni(const platform::Platform& pPlataforma) {
-    return Split(ReadProfileString(SetupIniPath(pPlataforma), "EXECUTAVEL", "CAMINHOS"), "|");
+    return Split(ReadIniValue(SetupIniPath(pPlataforma), "EXECUTAVEL", "CAMINHOS"), "|");
 }
 
 std::string SetupIniPath(const platform::Platform& pPlataforma) {

@@ -7,7 +7,7 @@
 void CriarArquivoIni(const platform::Platform& pPlataforma) {
     const std::string path = SetupIniPath(pPlataforma);
     if (FileExists(path)) return;
-    WriteProfileString(path, "EXECUTAVEL", "CAMINHOS", "");
+    WriteIniValue(path, "EXECUTAVEL", "CAMINHOS", "");
 }
 
 void IncluiExecutaveisNoIni(const platform::Platform& pPlataforma,
@@ -17,5 +17,5 @@ void IncluiExecutaveisNoIni(const platform::Platform& pPlataforma,
         if (i > 0) value += '|';
         value += pLinhas[i];
     }
-    WriteProfileString(SetupIniPath(pPlataforma), "EXECUTAVEL", "CAMINHOS", value);
+    WriteIniValue(SetupIniPath(pPlataforma), "EXECUTAVEL", "CAMINHOS", value);
 }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/TextEncoding.h"
 #include "shell/FileIO.h"
 #include "shell/TextCodec.h"
 
@@ -64,6 +65,10 @@ std::vector<Line> SplitLines(const std::string& text, std::size_t from) {
             line.kind = Line::kKey;
             line.name = Trim(body.substr(0, eq));
             line.equals = line.start + eq;
+        } else {  // a key without "=": it has no value, yet it is the key that is found
+            line.kind = Line::kKey;
+            line.name = Trim(body);
+            line.equals = std::string::npos;
         }
         lines.push_back(line);
     }
@@ -112,6 +117,7 @@ std::string ProfileValue(const std::string& text, const std::string& section,
     const Found found = Find(lines, section, key);
     if (!found.key) return {};
     const Line& line = lines[*found.key];
+    if (line.equals == std::string::npos) return {};
     std::string value = Trim(text.substr(line.equals + 1, line.end - line.equals - 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
@@ -127,7 +133,8 @@ std::string WithProfileValue(const std::string& text, const std::string& section
     std::string result = text;
     if (found.key) {
         const Line& line = lines[*found.key];
-        result.replace(line.equals + 1, line.end - line.equals - 1, value);
+        if (line.equals == std::string::npos) result.insert(line.end, "=" + value);
+        else result.replace(line.equals + 1, line.end - line.equals - 1, value);
         return result;
     }
     const std::string keyLine = key + "=" + value;
@@ -151,16 +158,16 @@ std::string WithProfileValue(const std::string& text, const std::string& section
     return result;
 }
 
-std::string ReadProfileString(const std::string& path, const std::string& section,
+std::string ReadIniValue(const std::string& path, const std::string& section,
                               const std::string& key) {
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) return {};
     if (bytes->compare(0, kUtf16Bom.size(), kUtf16Bom) == 0)
         return ProfileValue(Utf16LeToUtf8(bytes->substr(kUtf16Bom.size())), section, key);
-    return ProfileValue(*bytes, section, key);
+    return platform::AnsiToUtf8(ProfileValue(*bytes, section, key));
 }
 
-void WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+void WriteIniValue(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value) {
     const std::optional<std::string> stored = ReadFileBytes(path);
     // A file that is there but cannot be read is never replaced by one holding only this key.
@@ -171,7 +178,8 @@ void WriteProfileString(const std::string& path, const std::string& section, con
         const std::string text = Utf16LeToUtf8(bytes.substr(kUtf16Bom.size()));
         written = kUtf16Bom + Utf8ToUtf16Le(WithProfileValue(text, section, key, value));
     } else {
-        written = WithProfileValue(bytes, section, key, value);
+        // Names are ASCII, so the 8-bit text is edited as it stands; only the value is converted.
+        written = WithProfileValue(bytes, section, key, platform::Utf8ToAnsi(value));
     }
     if (!WriteFileBytes(path, written)) throw std::runtime_error("Unable to write to " + path);
 }

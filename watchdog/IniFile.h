@@ -5,7 +5,7 @@
 // INI files read and written the way the Windows profile-string functions do: section and key
 // names match whatever their letter case, the first matching section (and in it the first
 // matching key) wins, the value loses surrounding blanks and one enclosing pair of quotes, and
-// ";" lines are comments. Unlike Windows, a value is returned whole, whatever its length.
+// ";" lines are comments; a line without "=" is a key without a value. Unlike Windows, a value is returned whole, whatever its length.
 
 // The value, or the empty string for a missing section or key.
 std::string ProfileValue(const std::string& text, const std::string& section,
@@ -18,8 +18,8 @@ std::string WithProfileValue(const std::string& text, const std::string& section
 
 // File versions: a missing or unreadable file reads as empty; a file that begins with a
 // UTF-16 LE byte-order mark is read and written as UTF-16 LE, any other as 8-bit text.
-std::string ReadProfileString(const std::string& path, const std::string& section,
+std::string ReadIniValue(const std::string& path, const std::string& section,
                               const std::string& key);
 // Throws std::runtime_error("Unable to write to <path>") when the file cannot be written.
-void WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+void WriteIniValue(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value);

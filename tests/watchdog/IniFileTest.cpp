@@ -40,7 +40,8 @@ TEST(IniRead, ValueOfEXECUTAVELCAMINHOS) {
         {"duplicate section, key only in second",
          "[EXECUTAVEL]\r\nOUTRA=1\r\n[EXECUTAVEL]\r\nCAMINHOS=second\r\n", ""},
         {"comment line", "[EXECUTAVEL]\r\n;CAMINHOS=commented\r\nCAMINHOS=x\r\n", "x"},
-        {"line without equals", "[EXECUTAVEL]\r\nCAMINHOS\r\nCAMINHOS=x\r\n", "x"},
+        {"line without equals", "[EXECUTAVEL]\r\nCAMINHOS\r\nCAMINHOS=x\r\n", ""},
+        {"other line without equals", "[EXECUTAVEL]\r\nOUTRA\r\nCAMINHOS=x\r\n", "x"},
         {"equals in the value", "[EXECUTAVEL]\r\nCAMINHOS=a=b\r\n", "a=b"},
         {"LF line ends", "[EXECUTAVEL]\nCAMINHOS=x\n", "x"},
         {"no final line end", "[EXECUTAVEL]\r\nCAMINHOS=x", "x"},
@@ -67,6 +68,8 @@ TEST(IniWrite, OnlyTheValueChanges) {
          "; lista\r\n[EXECUTAVEL]\r\nCAMINHOS=new\r\nX=1\r\n"},
         {"in place keeps the key's spelling", "[executavel]\r\n caminhos =old\r\n", "a|b",
          "[executavel]\r\n caminhos =a|b\r\n"},
+        {"key without equals", "[EXECUTAVEL]\r\nCAMINHOS\r\n", "v",
+         "[EXECUTAVEL]\r\nCAMINHOS=v\r\n"},
         {"to empty", "[EXECUTAVEL]\r\nCAMINHOS=old\r\n", "", "[EXECUTAVEL]\r\nCAMINHOS=\r\n"},
         {"first of two duplicates", "[EXECUTAVEL]\r\nCAMINHOS=1\r\nCAMINHOS=2\r\n", "x",
          "[EXECUTAVEL]\r\nCAMINHOS=x\r\nCAMINHOS=2\r\n"},
@@ -88,8 +91,8 @@ TEST(IniWrite, OnlyTheValueChanges) {
 TEST(IniFile, MissingFileReadsEmptyAndIsCreatedByAWrite) {
     TempFolder folder;
     const std::string path = folder.file("setup.ini");
-    EXPECT_EQ(ReadProfileString(path, "EXECUTAVEL", "CAMINHOS"), "");
-    WriteProfileString(path, "EXECUTAVEL", "CAMINHOS", "");
+    EXPECT_EQ(ReadIniValue(path, "EXECUTAVEL", "CAMINHOS"), "");
+    WriteIniValue(path, "EXECUTAVEL", "CAMINHOS", "");
     EXPECT_EQ(folder.read("setup.ini"), "[EXECUTAVEL]\r\nCAMINHOS=\r\n");
 }
 
@@ -98,8 +101,8 @@ TEST(IniFile, Utf16FileIsReadAndWrittenAsUtf16) {
     const std::string text = "[EXECUTAVEL]\r\nCAMINHOS=C:\\Recepção\\a.exe\r\n";
     folder.write("setup.ini", "\xFF\xFE" + Utf8ToUtf16Le(text));
     const std::string path = folder.file("setup.ini");
-    EXPECT_EQ(ReadProfileString(path, "EXECUTAVEL", "CAMINHOS"), "C:\\Recepção\\a.exe");
-    WriteProfileString(path, "EXECUTAVEL", "CAMINHOS", "D:\\Ação.exe");
+    EXPECT_EQ(ReadIniValue(path, "EXECUTAVEL", "CAMINHOS"), "C:\\Recepção\\a.exe");
+    WriteIniValue(path, "EXECUTAVEL", "CAMINHOS", "D:\\Ação.exe");
     EXPECT_EQ(folder.read("setup.ini"),
               "\xFF\xFE" + Utf8ToUtf16Le("[EXECUTAVEL]\r\nCAMINHOS=D:\\Ação.exe\r\n"));
 }
@@ -112,7 +115,7 @@ TEST(IniFile, ReadOnlyFileRaisesAndKeepsItsContent) {
     if (std::ofstream(path, std::ios::app))
         GTEST_SKIP() << "running with rights that ignore file permissions (root)";
     try {
-        WriteProfileString(path, "EXECUTAVEL", "CAMINHOS", "lost");
+        WriteIniValue(path, "EXECUTAVEL", "CAMINHOS", "lost");
         FAIL() << "the write did not fail";
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
@@ -123,7 +126,7 @@ TEST(IniFile, ReadOnlyFileRaisesAndKeepsItsContent) {
 TEST(IniFile, FolderThatCannotBeWrittenRaises) {
     TempFolder folder;
     const std::string path = folder.file("missing-folder/setup.ini");
-    EXPECT_THROW(WriteProfileString(path, "EXECUTAVEL", "CAMINHOS", "x"), std::runtime_error);
+    EXPECT_THROW(WriteIniValue(path, "EXECUTAVEL", "CAMINHOS", "x"), std::runtime_error);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/TextEncoding.h"
 #include "platform/fake/FakePlatform.h"
 #include "shell/Formats.h"
 #include "support/TempFolder.h"
@@ -19,7 +20,9 @@ protected:
         fake.exePath = folder.file("tresmon.exe");
     }
     void List(const std::string& value) {
-        folder.write("setup.ini", "[EXECUTAVEL]\r\nCAMINHOS=" + value + "\r\n");
+        // setup.ini is 8-bit text in the machine's code page.
+        folder.write("setup.ini",
+                     "[EXECUTAVEL]\r\nCAMINHOS=" + platform::Utf8ToAnsi(value) + "\r\n");
     }
     std::vector<std::string> Pass() { return check.ProgramaAberto(); }
     std::vector<std::string> OpenedPaths() const {
