@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-multimedia-dev
     libpugixml-dev libgtest-dev libgmock-dev
     xvfb xauth fonts-roboto
+    g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()

@@ -18,3 +18,5 @@ xvfb-run -a bash -c "'$wine' wineboot -i >/dev/null 2>&1; '$wine' '$dir/tests/tr
 grep -Eq '^\[  PASSED  \] [1-9][0-9]* tests?\.' "$dir/wine-tests.log" ||
     { echo "The Windows tests did not run." >&2; exit 1; }
 ! grep -q '^\[  FAILED  \]' "$dir/wine-tests.log"
+passed=$(grep -Eo '^\[  PASSED  \] [0-9]+' "$dir/wine-tests.log" | grep -Eo '[0-9]+$')
+echo "wine: $passed passed, 0 failed"
