@@ -61,6 +61,10 @@ public:
     virtual bool replaceFile(const std::string& path, const std::string& bytes,
                              std::string& reason) = 0;
 
+    // Plays a sound file four times, one second apart, each start cutting off the one before,
+    // without blocking the caller. False when this back end leaves sound to the toolkit.
+    virtual bool playAlarm(const std::string& /*wavPath*/) { return false; }
+
     // Opens a file the way the desktop shell does (an executable is started), detached from
     // this process, with `folder` as working directory.
     virtual OpenResult open(const std::string& path, const std::string& folder) = 0;

@@ -41,7 +41,7 @@ TFrmGerenciadorExecutaveis::TFrmGerenciadorExecutaveis(platform::Platform& platf
       clock_(clock),
       trayAvailable_(trayAvailable),
       processCheck_(platform, clock),
-      alertUi_(this),
+      alertUi_(platform, this),
       dueCallCheck_(platform, clock, alertUi_, clock.Now()) {
     BuildLayout();
     BuildTray();

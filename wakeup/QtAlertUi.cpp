@@ -12,5 +12,5 @@ void QtAlertUi::ShowError(const std::string& message) {
 }
 
 void QtAlertUi::PlayAlarm(const std::string& wavPath) {
-    sound_->PlayFourTimes(QString::fromStdString(wavPath));
+    if (!platform_.playAlarm(wavPath)) sound_->PlayFourTimes(QString::fromStdString(wavPath));
 }

@@ -4,6 +4,9 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include <mmsystem.h>
+
+#include <thread>
 #include <vector>
 
 #include "platform/CreatePlatform.h"
@@ -207,6 +210,17 @@ OpenResult WindowsPlatform::open(const std::string& path, const std::string& fol
                       directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL));
     if (result <= 32) return {false, Reason(result)};
     return {};
+}
+
+// A short-lived thread of its own: sndPlaySoundW without "no stop" cuts off the previous start.
+bool WindowsPlatform::playAlarm(const std::string& wavPath) {
+    std::thread([path = Wide(wavPath)] {
+        for (int k = 0; k < 4; ++k) {
+            sndPlaySoundW(path.c_str(), SND_ASYNC);
+            Sleep(1000);
+        }
+    }).detach();
+    return true;
 }
 
 std::unique_ptr<Platform> CreatePlatform() { return std::make_unique<WindowsPlatform>(); }

@@ -16,6 +16,7 @@ public:
     std::string executableFilter() const override { return "Executáveis (*.exe)"; }
     std::optional<std::vector<std::string>> processNames() override;
     OpenResult open(const std::string& path, const std::string& folder) override;
+    bool playAlarm(const std::string& wavPath) override;
 };
 
 // A Windows date or time pattern ("dd/MM/yyyy", "HH:mm:ss", "h:mm:ss tt") in the program's

@@ -166,6 +166,14 @@ TEST(WindowsPlatform, RegionalPatterns) {
     EXPECT_NE(f.longTime.find('h'), std::string::npos);
 }
 
+TEST(WindowsPlatform, AlarmPlaysWithoutBlocking) {
+    TempFolder folder;
+    folder.write("despertar.wav", "RIFF not really a sound");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(platform::WindowsPlatform().playAlarm(folder.file("despertar.wav")));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
 TEST(WindowsPlatform, ReplaceFileSwapsTheWholeFile) {
     TempFolder folder;
     folder.write("despertar.xml", "old");
