@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -16,10 +15,14 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(PathOf(path), error)) return std::nullopt;
     try {
-        std::ifstream in(PathOf(path), std::ios::binary);
+        std::ifstream in(PathOf(path), std::ios::binary | std::ios::ate);
         if (!in) return std::nullopt;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return std::nullopt;
+        const std::streamoff size = in.tellg();
+        if (size < 0) return std::nullopt;
+        std::string bytes(static_cast<std::size_t>(size), '\0');
+        in.seekg(0);
+        in.read(bytes.data(), size);
+        if (in.gcount() != size) return std::nullopt;
         return bytes;
     } catch (const std::exception&) {
         return std::nullopt;

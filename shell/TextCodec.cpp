@@ -11,8 +11,9 @@ void AppendUtf16(std::string& out, char16_t unit) {
 
 }  // namespace
 
-std::string EncodeUtf8(char32_t c) {
-    std::string out;
+namespace {
+
+void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -28,38 +29,45 @@ std::string EncodeUtf8(char32_t c) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+// The code point at `i` of UTF-8 text, moving `i` past it; U+FFFD for a malformed byte.
+char32_t NextCodePoint(const std::string& s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const int extra = b < 0x80         ? 0
+                      : (b >> 5) == 6  ? 1
+                      : (b >> 4) == 14 ? 2
+                      : (b >> 3) == 30 ? 3
+                                       : -1;
+    if (extra < 0 || (extra > 0 && i + extra >= s.size())) {
+        ++i;
+        return kReplacement;
+    }
+    char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const auto cont = static_cast<unsigned char>(s[i + k]);
+        if ((cont & 0xC0) != 0x80) {
+            ++i;
+            return kReplacement;
+        }
+        c = (c << 6) | (cont & 0x3F);
+    }
+    i += extra + 1;
+    return c;
+}
+
+}  // namespace
+
+std::string EncodeUtf8(char32_t c) {
+    std::string out;
+    AppendUtf8(out, c);
     return out;
 }
 
 std::u32string DecodeUtf8(const std::string& s) {
     std::u32string out;
     out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
-        if (extra < 0 || (extra > 0 && i + extra >= s.size())) {
-            out += kReplacement;
-            ++i;
-            continue;
-        }
-        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto cont = static_cast<unsigned char>(s[i + k]);
-            if ((cont & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            c = (c << 6) | (cont & 0x3F);
-        }
-        if (!ok) {
-            out += kReplacement;
-            ++i;
-            continue;
-        }
-        out += c;
-        i += extra + 1;
-    }
+    for (std::size_t i = 0; i < s.size();) out += NextCodePoint(s, i);
     return out;
 }
 
@@ -75,12 +83,12 @@ std::string Utf16LeToUtf8(const std::string& bytes) {
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
             const char16_t low = unitAt(i + 1);
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                out += EncodeUtf8(0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
                 ++i;
                 continue;
             }
         }
-        out += EncodeUtf8(u >= 0xD800 && u <= 0xDFFF ? kReplacement : u);
+        AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? kReplacement : u);
     }
     return out;
 }
@@ -111,12 +119,14 @@ constexpr char16_t kHigh1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x20
 std::string Windows1252ToUtf8(const std::string& bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out += c;
-        else
-            out += EncodeUtf8(b < 0xA0 ? kHigh1252[b - 0x80] : b);
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t ascii = i;  // copy runs of plain ASCII whole
+        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+        out.append(bytes, i, ascii - i);
+        if (ascii == bytes.size()) break;
+        const auto b = static_cast<unsigned char>(bytes[ascii]);
+        AppendUtf8(out, b < 0xA0 ? kHigh1252[b - 0x80] : b);
+        i = ascii + 1;
     }
     return out;
 }
@@ -124,25 +134,20 @@ std::string Windows1252ToUtf8(const std::string& bytes) {
 std::string Utf8ToWindows1252(const std::string& utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
+    for (std::size_t i = 0; i < utf8.size();) {
         if (static_cast<unsigned char>(utf8[i]) < 0x80) {  // the common case, byte for byte
-            out += utf8[i];
+            out += utf8[i++];
             continue;
         }
-        std::size_t end = i + 1;
-        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
-        const std::u32string decoded = DecodeUtf8(utf8.substr(i, end - i));
-        for (const char32_t c : decoded) {
-            char byte = '?';
-            if (c >= 0xA0 && c <= 0xFF) {
-                byte = static_cast<char>(c);
-            } else {
-                for (int k = 0; k < 32; ++k)
-                    if (kHigh1252[k] == c) byte = static_cast<char>(0x80 + k);
-            }
-            out += byte;
+        const char32_t c = NextCodePoint(utf8, i);
+        char byte = '?';
+        if (c >= 0xA0 && c <= 0xFF) {
+            byte = static_cast<char>(c);
+        } else {
+            for (int k = 0; k < 32; ++k)
+                if (kHigh1252[k] == c) byte = static_cast<char>(0x80 + k);
         }
-        i = end - 1;
+        out += byte;
     }
     return out;
 }

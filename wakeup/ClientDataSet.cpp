@@ -261,13 +261,22 @@ void TClientDataSet::Reorder() {
     // A file without one of the index's fields still loads; the field raises where it is used.
     const std::vector<std::size_t> keys = ActiveKeyFields(false);
     const bool ci = CaseInsensitiveIndex();
-    std::stable_sort(order_.begin(), order_.end(), [&](std::size_t x, std::size_t y) {
+    const auto less = [&](std::size_t x, std::size_t y) {
         for (const std::size_t k : keys) {
             const int c = CompareValues(rows_[x][k], rows_[y][k], ci);
             if (c != 0) return c < 0;
         }
         return false;
-    });
+    };
+    // Our own files come in index order already.
+    if (std::is_sorted(order_.begin(), order_.end(), less)) return;
+    std::stable_sort(order_.begin(), order_.end(), less);
+    // Store the rows in index order too, so that walking the table reads memory in sequence.
+    std::vector<Row> sorted;
+    sorted.reserve(rows_.size());
+    for (const std::size_t index : order_) sorted.push_back(std::move(rows_[index]));
+    rows_ = std::move(sorted);
+    std::iota(order_.begin(), order_.end(), 0);
 }
 
 std::size_t TClientDataSet::PlaceFor(std::size_t rowIndex) const {

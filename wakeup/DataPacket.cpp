@@ -2,6 +2,7 @@
 // writer does, so that readers of that format read our files.
 #include <pugixml.hpp>
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -45,6 +46,13 @@ const char* TypeName(FieldType type) {
     return "string";
 }
 
+// Digits known to be there, read as a number.
+int Number(const std::string& s, std::size_t at, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) value = value * 10 + (s[i] - '0');
+    return value;
+}
+
 bool AllDigits(const std::string& s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
 }
@@ -54,19 +62,18 @@ FieldValue ParseValue(const std::string& text, const FieldDef& def) {
     switch (def.type) {
         case FieldType::String:
             return text;
-        case FieldType::Integer:
-            try {
-                std::size_t used = 0;
-                const long value = std::stol(text, &used);
-                if (used == text.size()) return static_cast<std::int32_t>(value);
-            } catch (const std::exception&) {
-            }
+        case FieldType::Integer: {
+            std::int32_t value = 0;
+            const char* end = text.data() + text.size();
+            const auto [stop, error] = std::from_chars(text.data(), end, value);
+            if (error == std::errc() && stop == end) return value;
             return std::monostate{};
+        }
         case FieldType::Date: {
             if (text.size() != 8 || !AllDigits(text)) return std::monostate{};
-            const int year = std::stoi(text.substr(0, 4));
-            const int month = std::stoi(text.substr(4, 2));
-            const int day = std::stoi(text.substr(6, 2));
+            const int year = Number(text, 0, 4);
+            const int month = Number(text, 4, 2);
+            const int day = Number(text, 6, 2);
             if (!IsValidDate(year, month, day)) return std::monostate{};
             return EncodeDate(year, month, day);
         }
@@ -76,8 +83,8 @@ FieldValue ParseValue(const std::string& text, const FieldDef& def) {
             const std::string hh = text.substr(0, 2), nn = text.substr(3, 2), rest = text.substr(6);
             if (!AllDigits(hh) || !AllDigits(nn) || !AllDigits(rest) || rest.size() > 5)
                 return std::monostate{};
-            const int ms = std::stoi(rest);
-            const int hour = std::stoi(hh), minute = std::stoi(nn);
+            const int ms = Number(rest, 0, rest.size());
+            const int hour = Number(hh, 0, 2), minute = Number(nn, 0, 2);
             if (hour > 23 || minute > 59 || ms > 59999) return std::monostate{};
             return EncodeTime(hour, minute, ms / 1000, ms % 1000);
         }
@@ -85,61 +92,73 @@ FieldValue ParseValue(const std::string& text, const FieldDef& def) {
     return std::monostate{};
 }
 
-void AppendEscaped(std::string& out, const std::string& bytes) {
-    for (const char c : bytes) {
-        switch (c) {
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '&':
-                out += "&amp;";
-                break;
-            case '\'':
-                out += "&apos;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\r':
-                out += "&#013;";
-                break;
-            case '\n':
-                out += "&#010;";
-                break;
-            case '\t':
-                out += "&#009;";
-                break;
-            case '\\':
-                out += "&#092;";
-                break;
-            default:
-                out += c;
-        }
+// The nine replacements of the format; nothing for a byte written as it is.
+const char* Replacement(char c) {
+    switch (c) {
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        case '&':
+            return "&amp;";
+        case '\'':
+            return "&apos;";
+        case '"':
+            return "&quot;";
+        case '\r':
+            return "&#013;";
+        case '\n':
+            return "&#010;";
+        case '\t':
+            return "&#009;";
+        case '\\':
+            return "&#092;";
+        default:
+            return nullptr;
     }
 }
 
+void AppendEscaped(std::string& out, const std::string& bytes) {
+    std::size_t plain = 0;  // start of the run not yet copied
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (const char* replacement = Replacement(bytes[i])) {
+            out.append(bytes, plain, i - plain);
+            out += replacement;
+            plain = i + 1;
+        }
+    }
+    out.append(bytes, plain, bytes.size() - plain);
+}
+
+void AppendDigits(std::string& out, int value, int width) {
+    char digits[12];
+    for (int k = width - 1; k >= 0; --k, value /= 10)
+        digits[k] = static_cast<char>('0' + value % 10);
+    out.append(digits, static_cast<std::size_t>(width));
+}
+
 void AppendValue(std::string& out, const FieldValue& value) {
-    char buf[32];
     if (const auto* i = std::get_if<std::int32_t>(&value)) {
-        out += std::to_string(*i);
+        char digits[16];
+        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, *i);
+        out.append(digits, end);
     } else if (const auto* d = std::get_if<TDateTime>(&value)) {
-        const DateTimeParts p = DecodeDateTime(*d);
-        std::snprintf(buf, sizeof buf, "%04d%02d%02d", p.date.year, p.date.month, p.date.day);
-        out += buf;
+        const DateParts p = DecodeDateTime(*d).date;
+        AppendDigits(out, p.year, 4);
+        AppendDigits(out, p.month, 2);
+        AppendDigits(out, p.day, 2);
     } else if (const auto* s = std::get_if<std::string>(&value)) {
         AppendEscaped(out, Utf8ToWindows1252(*s));
     }
 }
 
 void AppendTime(std::string& out, TDateTime value) {
-    const DateTimeParts p = DecodeDateTime(value);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%05d", p.time.hour, p.time.minute,
-                  p.time.second * 1000 + p.time.millisecond);
-    out += buf;
+    const TimeParts t = DecodeDateTime(value).time;
+    AppendDigits(out, t.hour, 2);
+    out += ':';
+    AppendDigits(out, t.minute, 2);
+    out += ':';
+    AppendDigits(out, t.second * 1000 + t.millisecond, 5);
 }
 
 }  // namespace
@@ -203,7 +222,7 @@ std::string TClientDataSet::SaveToXml() const {
         out += "/>";
     }
     out += "</FIELDS><PARAMS/></METADATA><ROWDATA>";
-    out.reserve(out.size() + rows_.size() * 160);
+    out.reserve(out.size() + rows_.size() * 200);
     for (const std::size_t index : order_) {
         const Row& row = rows_[index];
         out += "<ROW";
