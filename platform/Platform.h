@@ -17,6 +17,10 @@ struct RegionalFormats {
     char timeSeparator = ':';
 };
 
+// Formats from patterns written with their separators ("dd.mm.yyyy", "hh:nn:ss"): the first
+// character that is no pattern letter is the separator, which becomes "/" or ":".
+RegionalFormats RegionalFormatsFrom(std::string shortDate, std::string longTime);
+
 // Held for as long as this instance owns the single-instance marker.
 class InstanceLock {
 public:

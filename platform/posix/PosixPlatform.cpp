@@ -142,34 +142,17 @@ std::string PatternFromStrftime(const std::string& p) {
 }
 
 RegionalFormats PosixPlatform::regionalFormats() const {
-    RegionalFormats f;
     const char* previous = std::setlocale(LC_TIME, nullptr);
     const std::string saved = previous ? previous : "C";
     const char* locale = std::setlocale(LC_TIME, "");
     const std::string name = locale ? locale : "C";
     // Without a configured locale the desk still gets the Brazilian patterns it expects.
     const bool plainC = name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0;
-    if (!plainC) {
-        f.shortDate = PatternFromStrftime(::nl_langinfo(D_FMT));
-        f.longTime = PatternFromStrftime(::nl_langinfo(T_FMT));
-        for (char c : f.shortDate) {
-            if (c != 'd' && c != 'm' && c != 'y') {
-                f.dateSeparator = c;
-                break;
-            }
-        }
-        for (char c : f.longTime) {
-            if (c != 'h' && c != 'n' && c != 's') {
-                f.timeSeparator = c;
-                break;
-            }
-        }
-    }
+    RegionalFormats f;
+    if (!plainC)
+        f = RegionalFormatsFrom(PatternFromStrftime(::nl_langinfo(D_FMT)),
+                                PatternFromStrftime(::nl_langinfo(T_FMT)));
     std::setlocale(LC_TIME, saved.c_str());
-    for (char& c : f.shortDate)
-        if (c == f.dateSeparator) c = '/';
-    for (char& c : f.longTime)
-        if (c == f.timeSeparator) c = ':';
     return f;
 }
 

@@ -1,8 +1,8 @@
 #include "platform/windows/WindowsPlatform.h"
 
-#include <windows.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <mmsystem.h>
 
@@ -17,8 +17,8 @@ namespace {
 
 std::wstring Wide(const std::string& utf8) {
     if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring out(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
     return out;
@@ -66,15 +66,22 @@ HWND CreateMarkerWindow() {
 
 std::string Reason(INT_PTR code) {
     switch (code) {
-        case 0: return "memória insuficiente";
+        case 0:
+            return "memória insuficiente";
         case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND: return "arquivo não encontrado";
-        case SE_ERR_ACCESSDENIED: return "acesso negado";
-        case ERROR_BAD_FORMAT: return "formato de executável inválido";
+        case ERROR_PATH_NOT_FOUND:
+            return "arquivo não encontrado";
+        case SE_ERR_ACCESSDENIED:
+            return "acesso negado";
+        case ERROR_BAD_FORMAT:
+            return "formato de executável inválido";
         case SE_ERR_NOASSOC:
-        case SE_ERR_ASSOCINCOMPLETE: return "nenhum programa para abrir o arquivo";
-        case SE_ERR_SHARE: return "arquivo em uso";
-        default: return "erro " + std::to_string(static_cast<long long>(code));
+        case SE_ERR_ASSOCINCOMPLETE:
+            return "nenhum programa para abrir o arquivo";
+        case SE_ERR_SHARE:
+            return "arquivo em uso";
+        default:
+            return "erro " + std::to_string(static_cast<long long>(code));
     }
 }
 
@@ -97,15 +104,23 @@ std::string PatternFromWindows(const std::string& p) {
             continue;
         }
         switch (c) {
-            case 'M': r += 'm'; break;
-            case 'H': r += 'h'; break;
-            case 'm': r += 'n'; break;
+            case 'M':
+                r += 'm';
+                break;
+            case 'H':
+                r += 'h';
+                break;
+            case 'm':
+                r += 'n';
+                break;
             case 't':
                 if (i + 1 < p.size() && p[i + 1] == 't') ++i;
                 r += "ampm";
                 break;
-            case 'g': break;  // era
-            default: r += c;
+            case 'g':
+                break;  // era
+            default:
+                r += c;
         }
     }
     return r;
@@ -114,7 +129,8 @@ std::string PatternFromWindows(const std::string& p) {
 std::string WindowsPlatform::executablePath() const {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return {};
         if (n < buffer.size()) return Utf8(buffer.data(), static_cast<int>(n));
         buffer.resize(buffer.size() * 2);
@@ -133,26 +149,8 @@ std::unique_ptr<InstanceLock> WindowsPlatform::acquireInstanceLock(const std::st
 }
 
 RegionalFormats WindowsPlatform::regionalFormats() const {
-    RegionalFormats f;
-    const std::string shortDate = LocaleText(LOCALE_SSHORTDATE, "dd/MM/yyyy");
-    const std::string longTime = LocaleText(LOCALE_STIMEFORMAT, "HH:mm:ss");
-    f.shortDate = PatternFromWindows(shortDate);
-    f.longTime = PatternFromWindows(longTime);
-    for (const char c : shortDate)
-        if (c != 'd' && c != 'M' && c != 'y') {
-            f.dateSeparator = c;
-            break;
-        }
-    for (const char c : longTime)
-        if (c != 'h' && c != 'H' && c != 'm' && c != 's') {
-            f.timeSeparator = c;
-            break;
-        }
-    for (char& c : f.shortDate)
-        if (c == f.dateSeparator) c = '/';
-    for (char& c : f.longTime)
-        if (c == f.timeSeparator) c = ':';
-    return f;
+    return RegionalFormatsFrom(PatternFromWindows(LocaleText(LOCALE_SSHORTDATE, "dd/MM/yyyy")),
+                               PatternFromWindows(LocaleText(LOCALE_STIMEFORMAT, "HH:mm:ss")));
 }
 
 TDateTime WindowsPlatform::localNow() const {
@@ -175,9 +173,9 @@ bool WindowsPlatform::replaceFile(const std::string& path, const std::string& by
         return false;
     }
     DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                              nullptr) &&
-                    written == bytes.size() && FlushFileBuffers(file);
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && FlushFileBuffers(file);
     const DWORD error = GetLastError();
     CloseHandle(file);
     if (!ok || !MoveFileExW(temporary.c_str(), target.c_str(),
@@ -223,6 +221,8 @@ bool WindowsPlatform::playAlarm(const std::string& wavPath) {
     return true;
 }
 
-std::unique_ptr<Platform> CreatePlatform() { return std::make_unique<WindowsPlatform>(); }
+std::unique_ptr<Platform> CreatePlatform() {
+    return std::make_unique<WindowsPlatform>();
+}
 
 }  // namespace platform

@@ -18,6 +18,19 @@ TEST(PosixPlatform, StrftimePatternsBecomeProgramPatterns) {
     for (const auto& [in, out] : cases) EXPECT_EQ(platform::PatternFromStrftime(in), out) << in;
 }
 
+TEST(RegionalFormats, SeparatorsComeFromThePatterns) {
+    const platform::RegionalFormats dotted =
+        platform::RegionalFormatsFrom("dd.mm.yyyy", "hh.nn.ss");
+    EXPECT_EQ(dotted.shortDate, "dd/mm/yyyy");
+    EXPECT_EQ(dotted.dateSeparator, '.');
+    EXPECT_EQ(dotted.longTime, "hh:nn:ss");
+    EXPECT_EQ(dotted.timeSeparator, '.');
+    const platform::RegionalFormats us = platform::RegionalFormatsFrom("m/d/yyyy", "h:nn:ss ampm");
+    EXPECT_EQ(us.dateSeparator, '/');
+    EXPECT_EQ(us.timeSeparator, ':');
+    EXPECT_EQ(us.longTime, "h:nn:ss ampm");
+}
+
 TEST(PosixPlatform, ExecutableFolderIsThisTestsFolder) {
     platform::PosixPlatform posix;
     const std::string exe = posix.executablePath();
