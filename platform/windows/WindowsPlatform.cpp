@@ -1,10 +1,11 @@
 #include "platform/windows/WindowsPlatform.h"
 
-#include <shellapi.h>
-#include <tlhelp32.h>
+// windows.h first: the other Windows headers build on it.
 #include <windows.h>
 
 #include <mmsystem.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <thread>
 #include <vector>
