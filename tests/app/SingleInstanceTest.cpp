@@ -33,7 +33,7 @@ private slots:
 
     void aSecondStartEndsAtOnceWithZero() {
         QProcess* first = start();
-        QTest::qWait(1500);
+        QTest::qWait(3000);
         QCOMPARE(first->state(), QProcess::Running);
         QProcess* second = start();
         QVERIFY(second->waitForFinished(10000));
@@ -44,11 +44,11 @@ private slots:
 
     void aMarkerLeftByAKilledInstanceDoesNotBlock() {
         QProcess* crashed = start();
-        QTest::qWait(1500);
+        QTest::qWait(3000);
         crashed->kill();  // SIGKILL: no clean-up runs
         QVERIFY(crashed->waitForFinished(5000));
         QProcess* next = start();
-        QTest::qWait(1500);
+        QTest::qWait(3000);
         QCOMPARE(next->state(), QProcess::Running);
         QProcess* refused = start();
         QVERIFY(refused->waitForFinished(10000));
