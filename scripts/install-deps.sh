@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-multimedia-dev
-    libpugixml-dev libgtest-dev libgmock-dev
+    libpugixml-dev libgtest-dev libgmock-dev googletest
     xvfb xauth fonts-roboto
     g++-mingw-w64-x86-64-posix wine64
 )
