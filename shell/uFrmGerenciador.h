@@ -45,7 +45,6 @@ public:
 
     void AppendLog(const std::string& linha);
     TClientDataSet* Table() { return cdsDespertador.get(); }
-    const AlarmSound& Sound() const { return alertUi_.sound(); }
     bool IsTrayAvailable() const { return trayAvailable_; }
 
     QFrame* pnlFundo = nullptr;

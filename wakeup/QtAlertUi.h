@@ -11,7 +11,6 @@ public:
     void MsgAtencao(const std::string& pTexto, const std::string& pTitulo) override;
     void ShowError(const std::string& message) override;
     void PlayAlarm(const std::string& wavPath) override;
-    const AlarmSound& sound() const { return *sound_; }
 
 private:
     platform::Platform& platform_;
