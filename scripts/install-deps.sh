@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-multimedia-dev
     libpugixml-dev libgtest-dev libgmock-dev googletest
-    xvfb xauth fonts-roboto
+    xvfb xauth fonts-roboto trayer xdotool libx11-dev
     g++-mingw-w64-x86-64-posix wine64
 )
 

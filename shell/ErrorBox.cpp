@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "shell/ModalWindows.h"
+
 void ShowErrorBox(const std::string& texto) {
     QString mensagem = QString::fromStdString(texto);
     if (!mensagem.endsWith(QLatin1Char('.'))) mensagem += QLatin1Char('.');
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), mensagem,
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+                    QMessageBox::Ok);
+    ExecModal(box);
 }

@@ -1,6 +1,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 
+#include "shell/ModalWindows.h"
 #include "shell/uFrmGerenciador.h"
 #include "shell/uFuncoesSenhaZelko.h"
 
@@ -32,12 +33,11 @@ bool VerificarSenhaSupervisor(const std::string& pMsg, const Clock& clock) {
         box.setLabelText(QStringLiteral("Senha"));
         box.setInputMode(QInputDialog::TextInput);
         box.setTextEchoMode(QLineEdit::Password);
-        box.setWindowModality(Qt::ApplicationModal);
         if (auto* campo = box.findChild<QLineEdit*>()) {
             campo->setMaxLength(255);
             campo->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
         }
-        if (box.exec() != QDialog::Accepted) return false;
+        if (ExecModal(box) != QDialog::Accepted) return false;
 
         const std::string digitada = AsciiUpper(box.textValue().toStdString());
         if (digitada == SenhaSupervisor(clock.Now())) return true;

@@ -17,6 +17,7 @@
 #include "shell/AppIcon.h"
 #include "shell/ErrorBox.h"
 #include "shell/Formats.h"
+#include "shell/ModalWindows.h"
 #include "wakeup/WakeupTable.h"
 #include "wakeup/uFrmCadDespertador.h"
 #include "watchdog/uFrmCadProcesso.h"
@@ -42,7 +43,9 @@ TFrmGerenciadorExecutaveis::TFrmGerenciadorExecutaveis(platform::Platform& platf
       trayAvailable_(trayAvailable),
       processCheck_(platform, clock),
       alertUi_(platform, this),
-      dueCallCheck_(platform, clock, alertUi_, clock.Now()) {
+      dueCallCheck_(platform, clock, alertUi_, clock.Now()),
+      processCheckRun_(this, [this] { RunGuarded([this] { ProgramaAberto(); }); }),
+      dueCallCheckRun_(this, [this] { RunGuarded([this] { VerificarDespertador(); }); }) {
     BuildLayout();
     BuildTray();
 
@@ -57,6 +60,7 @@ TFrmGerenciadorExecutaveis::TFrmGerenciadorExecutaveis(platform::Platform& platf
     connect(qApp, &QGuiApplication::focusWindowChanged, this,
             &TFrmGerenciadorExecutaveis::FocusWindowChanged);
 
+    SetModalRoot(this);
     FormCreate();
     tmAbrirExecutavel->start();
     tmDespertador->start();
@@ -229,11 +233,11 @@ void TFrmGerenciadorExecutaveis::ListadeProcessos1Click() {
 }
 
 void TFrmGerenciadorExecutaveis::tmAbrirExecutavelTimer() {
-    RunGuarded([this] { ProgramaAberto(); });
+    processCheckRun_.Request();
 }
 
 void TFrmGerenciadorExecutaveis::tmDespertadorTimer() {
-    RunGuarded([this] { VerificarDespertador(); });
+    dueCallCheckRun_.Request();
 }
 
 void TFrmGerenciadorExecutaveis::ProgramaAberto() {

@@ -7,6 +7,7 @@
 
 #include "platform/Platform.h"
 #include "shell/Clock.h"
+#include "shell/QueuedRun.h"
 #include "wakeup/ClientDataSet.h"
 #include "wakeup/DueCallCheck.h"
 #include "wakeup/QtAlertUi.h"
@@ -94,6 +95,8 @@ private:
     std::unique_ptr<TClientDataSet> cdsDespertador;  // freed with the window, unsaved
     QtAlertUi alertUi_;
     DueCallCheck dueCallCheck_;
+    QueuedRun processCheckRun_;
+    QueuedRun dueCallCheckRun_;
 };
 
 // The one tray window; null before Abrir creates it and after Abrir frees it.

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "shell/Formats.h"
+#include "shell/ModalWindows.h"
 #include "shell/uFrmGerenciador.h"
 #include "shell/uFuncao.h"
 
@@ -27,19 +28,16 @@ protected:
 
 bool TFuncao::MsgConfirma(const std::string& pTexto) {
     ConfirmBox box(QMessageBox::Question, QStringLiteral("Confirmação!"),
-                   QString::fromStdString(pTexto), QMessageBox::Yes | QMessageBox::No,
-                   QApplication::activeWindow());
+                   QString::fromStdString(pTexto), QMessageBox::Yes | QMessageBox::No);
     box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     box.setDefaultButton(QMessageBox::Yes);
-    box.setWindowModality(Qt::ApplicationModal);
-    return box.exec() == QMessageBox::Yes;
+    return ExecModal(box) == QMessageBox::Yes;
 }
 
 void TFuncao::MsgAtencao(const std::string& pTexto, const std::string& pTitulo) {
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(pTitulo),
-                    QString::fromStdString(pTexto), QMessageBox::Ok, QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+                    QString::fromStdString(pTexto), QMessageBox::Ok);
+    ExecModal(box);
 }
 
 void TFuncao::Executar(platform::Platform& pPlataforma, const Clock& pRelogio) {

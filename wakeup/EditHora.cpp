@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "shell/Formats.h"
+#include "shell/ModalWindows.h"
 #include "wakeup/HoraCheck.h"
 
 namespace {
@@ -33,8 +34,7 @@ bool TEditHora::VerHoraOk() {
     if (r.ok) return true;
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Erro"), QStringLiteral("Hora inválida."),
                     QMessageBox::Ok, window());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    ExecModal(box);
     setText(QString::fromStdString(r.sa.substr(0, 5)));
     // Taken back once the focus change under way has finished.
     QTimer::singleShot(0, this, [this] {

@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "shell/ModalWindows.h"
+
 namespace {
 
 // The local path a drop carries: the first local file of its URLs, or a file:// text.
@@ -87,7 +89,9 @@ QString FileNameEdit::StartFolder(const QString& text) {
 }
 
 void FileNameEdit::Browse() {
-    const QString chosen =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Abrir"), StartFolder(text()), filter_);
-    if (!chosen.isEmpty()) setText(QDir::toNativeSeparators(chosen));
+    QFileDialog dialog(window(), QStringLiteral("Abrir"), StartFolder(text()), filter_);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }

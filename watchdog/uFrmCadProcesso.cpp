@@ -14,6 +14,7 @@
 #include <QTableWidget>
 
 #include "shell/ErrorBox.h"
+#include "shell/ModalWindows.h"
 #include "shell/OpenOnce.h"
 #include "shell/uFuncao.h"
 #include "watchdog/CadProcessoLogic.h"
@@ -118,7 +119,7 @@ void TFrmCadProcesso::btnIncluirClick() {
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Inclusão de executável"),
                             QStringLiteral("Preencha o campo para incluir!"), QMessageBox::Ok,
                             this);
-            box.exec();
+            ExecModal(box);
             return;
         }
         std::vector<std::string> linhas = Linhas();

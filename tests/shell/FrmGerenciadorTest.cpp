@@ -132,10 +132,10 @@ private slots:
         fake.processes = std::vector<std::string>{"caixa"};
         MockClock clock(kAgora);
         TFrmGerenciadorExecutaveis w(fake, clock, true);
-        w.tmAbrirExecutavelTimer();
-        QCOMPARE(w.memLog->toPlainText(),
-                 QStringLiteral("Gerenciador iniciado 09/12/2024 14:30:05\n"
-                                "leitor foi aberto 09/12/2024 14:30:05"));
+        w.tmAbrirExecutavelTimer();  // the pass runs from the event loop, after the tick
+        QTRY_COMPARE(w.memLog->toPlainText(),
+                     QStringLiteral("Gerenciador iniciado 09/12/2024 14:30:05\n"
+                                    "leitor foi aberto 09/12/2024 14:30:05"));
         QCOMPARE(fake.opened.size(), size_t(1));
         QCOMPARE(fake.opened[0].folder, std::string("/opt/a/"));
     }
@@ -158,7 +158,7 @@ private slots:
         ModalAnswers answers;
         answers.then(ModalAnswers::click(QMessageBox::Ok));
         w.tmDespertadorTimer();
-        QCOMPARE(answers.titles, QStringList{"Despertar Apto 305"});
+        QTRY_COMPARE(answers.titles, QStringList{"Despertar Apto 305"});
         QCOMPARE(answers.texts, QStringList{"Data e Hora: 09/12/2024 14:30 Obs.: "});
         QVERIFY(folder.read("despertar.xml").find("DesStatus=\"1\"") != std::string::npos);
     }
