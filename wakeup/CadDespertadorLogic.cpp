@@ -1,5 +1,8 @@
 #include "wakeup/CadDespertadorLogic.h"
 
+#include <stdexcept>
+#include <unordered_map>
+
 #include "shell/Formats.h"
 #include "wakeup/WakeupTable.h"
 
@@ -14,9 +17,10 @@ void EscreverCampos(TClientDataSet& cds, const CamposDespertador& campos) {
     cds.FieldByName("DesStatus").SetAsInteger(0);
 }
 
+// Found by a scan: switching to the code index would sort the whole table, and the reload
+// would sort it back.
 bool AcharCodigo(TClientDataSet& cds, int codigo) {
-    cds.SetIndexName("OrdenarCodigodx");
-    return cds.FindKey({static_cast<std::int32_t>(codigo)});
+    return cds.Locate("DesCodigo", static_cast<std::int32_t>(codigo));
 }
 
 std::string HoraAtual(TDateTime agora) {
@@ -25,15 +29,18 @@ std::string HoraAtual(TDateTime agora) {
 
 }  // namespace
 
+LinhaGrid LinhaDoRegistro(const CamposTabela& f) {
+    return {f.codigo.AsString(), f.data.AsString(),  FormatDateTime("hh:nn", f.hora.AsDateTime()),
+            f.apto.AsString(),   f.placa.AsString(), f.obs.AsString(),
+            f.data.AsDateTime()};
+}
+
 std::vector<LinhaGrid> CarregarGrid(TClientDataSet& cds) {
     std::vector<LinhaGrid> linhas;
     cds.SetIndexName("OrdenarDataHoradx");
-    CamposTabela f(cds);
-    for (cds.First(); !cds.Eof(); cds.Next()) {
-        linhas.push_back({f.codigo.AsString(), f.data.AsString(),
-                          FormatDateTime("hh:nn", f.hora.AsDateTime()), f.apto.AsString(),
-                          f.placa.AsString(), f.obs.AsString(), f.data.AsDateTime()});
-    }
+    linhas.reserve(static_cast<std::size_t>(cds.RecordCount()));
+    const CamposTabela f(cds);
+    for (cds.First(); !cds.Eof(); cds.Next()) linhas.push_back(LinhaDoRegistro(f));
     if (linhas.empty()) linhas.emplace_back();
     return linhas;
 }
@@ -88,10 +95,32 @@ bool ExcluirRegistro(TClientDataSet& cds, platform::Platform& plataforma, int co
 
 int RemoverUltrapassados(TClientDataSet& cds, platform::Platform& plataforma,
                          const std::vector<LinhaGrid>& linhas, TDateTime agora) {
-    int removidos = 0;
-    for (const LinhaGrid& linha : linhas) {
-        if (!LinhaUltrapassada(linha, agora) || linha.codigo.empty()) continue;
-        if (ExcluirRegistro(cds, plataforma, std::stoi(linha.codigo))) ++removidos;
+    // Each past row takes away one call with its code: the first in date and time order.
+    std::unordered_map<std::int32_t, int> aRemover;
+    for (const LinhaGrid& linha : linhas)
+        if (LinhaUltrapassada(linha, agora) && !linha.codigo.empty())
+            ++aRemover[static_cast<std::int32_t>(std::stoi(linha.codigo))];
+    if (aRemover.empty()) return 0;
+    const int indice = cds.FieldIndex("DesCodigo");
+    if (indice < 0) throw std::runtime_error("Campo 'DesCodigo' não encontrado");
+    const auto campo = static_cast<std::size_t>(indice);
+    const int removidos = cds.DeleteWhere([&](const Row& row) {
+        const auto* codigo = std::get_if<std::int32_t>(&row[campo]);
+        if (codigo == nullptr) return false;
+        const auto found = aRemover.find(*codigo);
+        if (found == aRemover.end() || found->second == 0) return false;
+        --found->second;
+        return true;
+    });
+    if (removidos == 0) return 0;
+    // One save, with the rows in code order as the removals one by one used to leave them.
+    cds.SetIndexName("OrdenarCodigodx");
+    try {
+        SalvarDados(cds, plataforma);
+    } catch (...) {
+        cds.SetIndexName("OrdenarDataHoradx");
+        throw;  // the calls stay removed; the next save writes them
     }
+    cds.SetIndexName("OrdenarDataHoradx");
     return removidos;
 }

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "shell/DateTime.h"
 #include "wakeup/ClientDataSet.h"
+#include "wakeup/WakeupTable.h"
 
 // The wake-up call editor's work on the table, without widgets.
 
@@ -24,6 +25,9 @@ struct CamposDespertador {
     std::string apto, placa, obs;
 };
 
+// The grid row of the current record.
+LinhaGrid LinhaDoRegistro(const CamposTabela& f);
+
 // Rows in date-and-time order ("OrdenarDataHoradx" is left active); one empty row for an empty
 // table.
 std::vector<LinhaGrid> CarregarGrid(TClientDataSet& cds);
@@ -41,6 +45,7 @@ void IncluirRegistro(TClientDataSet& cds, platform::Platform& plataforma,
 bool EditarRegistro(TClientDataSet& cds, platform::Platform& plataforma, int codigo,
                     const CamposDespertador& campos);
 bool ExcluirRegistro(TClientDataSet& cds, platform::Platform& plataforma, int codigo);
-// Removes the past rows' calls, saving after each; returns how many went.
+// Removes the past rows' calls, then saves once; returns how many went. When the save fails,
+// the calls stay removed and the error goes on to the caller.
 int RemoverUltrapassados(TClientDataSet& cds, platform::Platform& plataforma,
                          const std::vector<LinhaGrid>& linhas, TDateTime agora);

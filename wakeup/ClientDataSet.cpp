@@ -332,6 +332,21 @@ bool TClientDataSet::FindKey(const std::vector<FieldValue>& keyValues) {
     return false;
 }
 
+bool TClientDataSet::Locate(const std::string& field, const FieldValue& value) {
+    RequireActive();
+    const int index = FieldIndex(field);
+    if (index < 0) throw std::runtime_error("Campo '" + field + "' não encontrado");
+    const auto k = static_cast<std::size_t>(index);
+    for (std::size_t pos = 0; pos < order_.size(); ++pos) {
+        if (CompareValues(rows_[order_[pos]][k], value, false) == 0) {
+            cursor_ = pos;
+            eof_ = false;
+            return true;
+        }
+    }
+    return false;
+}
+
 void TClientDataSet::Insert() {
     RequireActive();
     if (state_ != State::Browse) Post();
@@ -392,6 +407,36 @@ void TClientDataSet::Delete() {
         if (r > rowIndex) --r;
     cursor_ = position >= order_.size() && !order_.empty() ? order_.size() - 1 : position;
     eof_ = order_.empty();
+}
+
+int TClientDataSet::DeleteWhere(const std::function<bool(const Row&)>& doomed) {
+    RequireActive();
+    Cancel();
+    std::vector<bool> gone(rows_.size(), false);
+    int count = 0;
+    for (const std::size_t index : order_) {
+        if (doomed(rows_[index])) {
+            gone[index] = true;
+            ++count;
+        }
+    }
+    if (count == 0) return 0;
+    std::vector<std::size_t> moved(rows_.size());
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (gone[i]) continue;
+        moved[i] = kept;
+        if (kept != i) rows_[kept] = std::move(rows_[i]);
+        ++kept;
+    }
+    rows_.resize(kept);
+    std::vector<std::size_t> order;
+    order.reserve(kept);
+    for (const std::size_t index : order_)
+        if (!gone[index]) order.push_back(moved[index]);
+    order_ = std::move(order);
+    First();
+    return count;
 }
 
 int TClientDataSet::FieldIndex(const std::string& name) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <variant>
@@ -79,6 +80,11 @@ public:
     bool Eof() const { return eof_; }
     int RecordCount() const { return static_cast<int>(order_.size()); }
     bool FindKey(const std::vector<FieldValue>& keyValues);
+    // The first record, in the active index's order, whose `field` holds `value`; found by a
+    // scan, so the active index and its order stay as they are.
+    bool Locate(const std::string& field, const FieldValue& value);
+    // Position of the current record in the active index's order, from 1; 0 when empty.
+    int RecNo() const { return order_.empty() ? 0 : static_cast<int>(cursor_) + 1; }
 
     // Changes.
     void Insert();
@@ -86,6 +92,9 @@ public:
     void Post();
     void Cancel();
     void Delete();
+    // Deletes, in one pass, every row for which `doomed` (asked in the active index's order)
+    // says so; the others keep their order. Returns how many went; the cursor goes to the first.
+    int DeleteWhere(const std::function<bool(const Row&)>& doomed);
 
     // Throws std::runtime_error for a name that is not a field.
     TField FieldByName(const std::string& name);

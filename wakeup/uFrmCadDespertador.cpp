@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -62,10 +62,11 @@ TDateTime FromQDate(const QDate& date) {
     return EncodeDate(date.year(), date.month(), date.day());
 }
 
-// Past rows are written in red, selected or not.
+// Past rows are written in red, selected or not; the active cell in bold.
 class PastRowDelegate : public QStyledItemDelegate {
 public:
-    explicit PastRowDelegate(TFrmCadDespertador* form) : QStyledItemDelegate(form), form_(form) {}
+    PastRowDelegate(TFrmCadDespertador* form, QTableView* grid)
+        : QStyledItemDelegate(form), form_(form), grid_(grid) {}
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
@@ -73,10 +74,12 @@ protected:
         const QColor color = form_->LinhaPassada(index.row()) ? kVermelho : QColor(Qt::black);
         option->palette.setColor(QPalette::Text, color);
         option->palette.setColor(QPalette::HighlightedText, color);
+        if (index == grid_->currentIndex()) option->font = Roboto(13, true);
     }
 
 private:
     TFrmCadDespertador* form_;
+    QTableView* grid_;
 };
 
 QLabel* Label(const char* text, QWidget* parent, int left, int width) {
@@ -168,7 +171,9 @@ void TFrmCadDespertador::BuildLayout() {
                        static_cast<QWidget*>(edtObs)})
         w->installEventFilter(this);
 
-    Grid = new QTableWidget(pnlFundo);
+    Grid = new QTableView(pnlFundo);
+    model_ = new GridDespertadorModel(this);
+    Grid->setModel(model_);
     Grid->setGeometry(0, 58, 695, 403);
     Grid->setFocusPolicy(Qt::NoFocus);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -179,7 +184,7 @@ void TFrmCadDespertador::BuildLayout() {
     Grid->verticalHeader()->hide();
     Grid->horizontalHeader()->setFont(Roboto(15, true));
     Grid->setMouseTracking(true);
-    Grid->setItemDelegate(new PastRowDelegate(this));
+    Grid->setItemDelegate(new PastRowDelegate(this, Grid));
     Grid->setContextMenuPolicy(Qt::CustomContextMenu);
 
     popMenuGrid = new QMenu(this);
@@ -224,10 +229,6 @@ void TFrmCadDespertador::LimparOsCampos() {
 }
 
 void TFrmCadDespertador::MontarGrid() {
-    Grid->setColumnCount(6);
-    Grid->setHorizontalHeaderLabels(
-        {QStringLiteral("Código"), QStringLiteral("Data"), QStringLiteral("Hora"),
-         QStringLiteral("Apto"), QStringLiteral("Placa Veículo"), QStringLiteral("Observações")});
     const int widths[] = {0, 100, 80, 80, 100, 150};
     for (int c = 0; c < 6; ++c) Grid->setColumnWidth(c, widths[c]);
     Grid->setColumnHidden(cCOL_CODIGO, true);
@@ -237,40 +238,38 @@ void TFrmCadDespertador::MontarGrid() {
 }
 
 void TFrmCadDespertador::CarregarGrid() {
-    linhas_ = ::CarregarGrid(cdsDespertador);
-    MostrarLinhas();
+    model_->Reset(::CarregarGrid(cdsDespertador));
 }
 
-void TFrmCadDespertador::MostrarLinhas() {
-    Grid->clearContents();
-    Grid->setRowCount(static_cast<int>(linhas_.size()));
-    for (int r = 0; r < static_cast<int>(linhas_.size()); ++r) {
-        const LinhaGrid& l = linhas_[static_cast<std::size_t>(r)];
-        const std::string cells[] = {l.codigo, l.data, l.hora, l.apto, l.placa, l.obs};
-        for (int c = 0; c < 6; ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
-            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            Grid->setItem(r, c, item);
-        }
-    }
-    Grid->viewport()->update();
+void TFrmCadDespertador::MostrarRegistroAtual() {
+    // Mirrors the table when it holds every call but the one just posted, in the same order.
+    const int row = cdsDespertador.RecNo() - 1;
+    const bool mirrors = model_->Count() == cdsDespertador.RecordCount() - 1 &&
+                         (model_->Count() == 0 || !model_->Linha(0).vazia());
+    if (!mirrors || row < 0) return CarregarGrid();
+    model_->InsertLinha(row, LinhaDoRegistro(CamposTabela(cdsDespertador)));
+}
+
+void TFrmCadDespertador::RemoverLinha(int row) {
+    if (model_->Count() == 1) return CarregarGrid();  // the empty row takes its place
+    model_->RemoveLinha(row);
 }
 
 bool TFrmCadDespertador::LinhaPassada(int tableRow) const {
-    if (tableRow < 0 || tableRow >= static_cast<int>(linhas_.size())) return false;
-    return LinhaUltrapassada(linhas_[static_cast<std::size_t>(tableRow)], clock_.Now());
+    if (tableRow < 0 || tableRow >= model_->Count()) return false;
+    return LinhaUltrapassada(model_->Linha(tableRow), clock_.Now());
 }
 
 int TFrmCadDespertador::LinhaSelecionada() const {
-    const int row = Grid->currentRow();
-    if (row < 0 || row >= static_cast<int>(linhas_.size())) return -1;
+    const int row = Grid->currentIndex().row();
+    if (row < 0 || row >= model_->Count()) return -1;
     return row;
 }
 
 void TFrmCadDespertador::popMenuGridPopup() {
     RunGuarded([this] {
         const int row = LinhaSelecionada();
-        const bool hasCall = row >= 0 && !linhas_[static_cast<std::size_t>(row)].vazia();
+        const bool hasCall = row >= 0 && !model_->Linha(row).vazia();
         Editar->setEnabled(hasCall);
         Excluir->setEnabled(hasCall);
         RemoverUltrapassados->setEnabled(true);
@@ -319,7 +318,7 @@ void TFrmCadDespertador::IncluirRegistro() {
     ::IncluirRegistro(cdsDespertador, platform_, Campos());
     LimparOsCampos();
     dtpData->setFocus();
-    CarregarGrid();
+    MostrarRegistroAtual();
 }
 
 void TFrmCadDespertador::EditarRegistro() {
@@ -329,7 +328,10 @@ void TFrmCadDespertador::EditarRegistro() {
     }
     const bool found =
         ::EditarRegistro(cdsDespertador, platform_, std::stoi(FCodigoEdicao), Campos());
-    CarregarGrid();
+    if (found)
+        MostrarRegistroAtual();
+    else
+        CarregarGrid();
     FMetodoIncluirEditar = taIncluir;
     if (!found) {
         TFuncao::MsgAtencao("O despertador que estava sendo editado não existe mais.", "Atenção!");
@@ -342,9 +344,9 @@ void TFrmCadDespertador::EditarRegistro() {
 void TFrmCadDespertador::EditarClick() {
     RunGuarded([this] {
         const int row = LinhaSelecionada();
-        if (row < 0 || linhas_[static_cast<std::size_t>(row)].vazia()) return;
+        if (row < 0 || model_->Linha(row).vazia()) return;
         if (!TFuncao::MsgConfirma("Deseja realmente editar o registro selecionado?")) return;
-        const LinhaGrid linha = linhas_[static_cast<std::size_t>(row)];
+        const LinhaGrid linha = model_->Linha(row);
         FMetodoIncluirEditar = taEditar;
         FCodigoEdicao = linha.codigo;
         dtpData->setDate(ToQDate(linha.dataReal));
@@ -352,29 +354,35 @@ void TFrmCadDespertador::EditarClick() {
         edtApto->setText(QString::fromStdString(linha.apto));
         edtPlacaVeiculo->setText(QString::fromStdString(linha.placa));
         edtObs->setText(QString::fromStdString(linha.obs));
-        // The call stays in the table; the grid hides it until the next reload.
-        linhas_.erase(linhas_.begin() + row);
-        if (linhas_.empty()) linhas_.emplace_back();
-        MostrarLinhas();
+        // The call stays in the table; the grid hides it until the edit is done.
+        if (model_->Count() == 1)
+            model_->Reset({LinhaGrid{}});
+        else
+            model_->RemoveLinha(row);
     });
 }
 
 void TFrmCadDespertador::ExcluirClick() {
     RunGuarded([this] {
         const int row = LinhaSelecionada();
-        if (row < 0 || linhas_[static_cast<std::size_t>(row)].vazia()) return;
+        if (row < 0 || model_->Linha(row).vazia()) return;
         if (!TFuncao::MsgConfirma("Deseja realmente excluir o registro selecionado?")) return;
-        const int vCodigo = std::stoi(linhas_[static_cast<std::size_t>(row)].codigo);
-        ::ExcluirRegistro(cdsDespertador, platform_, vCodigo);
-        CarregarGrid();
+        const int vCodigo = std::stoi(model_->Linha(row).codigo);
+        if (::ExcluirRegistro(cdsDespertador, platform_, vCodigo))
+            RemoverLinha(row);
+        else
+            CarregarGrid();
     });
 }
 
 void TFrmCadDespertador::RemoverUltrapassadosClick() {
     RunGuarded([this] {
+        struct Reload {
+            TFrmCadDespertador* form;
+            ~Reload() { form->CarregarGrid(); }  // also after a failed save: the calls went
+        } reload{this};
         if (TFuncao::MsgConfirma("Deseja realmente excluir os registros ultrapassados?"))
-            ::RemoverUltrapassados(cdsDespertador, platform_, linhas_, clock_.Now());
-        CarregarGrid();
+            ::RemoverUltrapassados(cdsDespertador, platform_, model_->Linhas(), clock_.Now());
     });
 }
 

@@ -8,6 +8,7 @@
 #include "shell/Clock.h"
 #include "wakeup/CadDespertadorLogic.h"
 #include "wakeup/ClientDataSet.h"
+#include "wakeup/GridDespertadorModel.h"
 
 class QAction;
 class QDateEdit;
@@ -16,15 +17,8 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class TEditHora;
-
-constexpr int cCOL_CODIGO = 0;
-constexpr int cCOL_DATA = 1;
-constexpr int cCOL_HORA = 2;
-constexpr int cCOL_APTO = 3;
-constexpr int cCOL_PLACAVEICULO = 4;
-constexpr int cCOL_OBS = 5;
 
 constexpr int taIncluir = 0;
 constexpr int taEditar = 1;
@@ -46,7 +40,7 @@ public:
     void Preparar();
 
     // Grid rows as shown (1-based like the cells: row r is table row r - 1).
-    const std::vector<LinhaGrid>& Linhas() const { return linhas_; }
+    const std::vector<LinhaGrid>& Linhas() const { return model_->Linhas(); }
     bool LinhaPassada(int tableRow) const;
     int Modo() const { return FMetodoIncluirEditar; }
 
@@ -58,7 +52,7 @@ public:
     QLineEdit* edtPlacaVeiculo = nullptr;
     QLineEdit* edtObs = nullptr;
     QPushButton* btnIncluir = nullptr;
-    QTableWidget* Grid = nullptr;
+    QTableView* Grid = nullptr;
     QMenu* popMenuGrid = nullptr;
     QAction* Editar = nullptr;
     QAction* Excluir = nullptr;
@@ -81,7 +75,10 @@ private:
     void LimparOsCampos();
     void MontarGrid();
     void CarregarGrid();
-    void MostrarLinhas();
+    // The grid after a change of the table: the current record's row put in its place, or a
+    // reload when the grid no longer mirrors the table.
+    void MostrarRegistroAtual();
+    void RemoverLinha(int row);
     void IncluirRegistro();
     void EditarRegistro();
     bool VerificarDataHora() const;
@@ -95,7 +92,7 @@ private:
     const Clock& clock_;
     int FMetodoIncluirEditar = taIncluir;
     std::string FCodigoEdicao;
-    std::vector<LinhaGrid> linhas_;
+    GridDespertadorModel* model_ = nullptr;
 };
 
 // The open editor, or null.

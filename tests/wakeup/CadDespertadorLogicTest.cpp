@@ -104,15 +104,77 @@ TEST_F(EditorTableTest, ACodeNoLongerThereChangesNothing) {
     EXPECT_EQ(fake.filesReplaced, saves);
 }
 
-TEST_F(EditorTableTest, PurgeRemovesPastCallsSavingAfterEach) {
+TEST_F(EditorTableTest, PurgeRemovesPastCallsAndSavesOnce) {
     Add(kHoje - 1, "23:00", "ontem");
     Add(kHoje, "09:59", "antes");
     Add(kHoje, "10:00", "agora");
     Add(kHoje + 1, "08:00", "amanha");
     const int saves = fake.filesReplaced;
     EXPECT_EQ(RemoverUltrapassados(*cds, fake, CarregarGrid(*cds), kAgora), 2);
-    EXPECT_EQ(fake.filesReplaced, saves + 2);
+    EXPECT_EQ(fake.filesReplaced, saves + 1);
     EXPECT_EQ(Rooms(), (std::vector<std::string>{"agora", "amanha"}));
+    EXPECT_EQ(cds->IndexName(), "OrdenarDataHoradx");
+}
+
+// The file a purge leaves is the one the removals one by one, each saved, used to leave.
+TEST_F(EditorTableTest, PurgeLeavesTheFileTheSavesOneByOneLeft) {
+    // Codes out of date order, and two past calls sharing a code, as a file written elsewhere
+    // may have them.
+    const auto fill = [&](TClientDataSet& table) {
+        const struct {
+            int codigo;
+            TDateTime data;
+            const char* hora;
+            const char* apto;
+        } calls[] = {{7, kHoje + 1, "08:00", "amanha"}, {3, kHoje - 2, "06:00", "anteontem"},
+                     {5, kHoje, "10:00", "agora"},      {4, kHoje - 1, "23:00", "ontem"},
+                     {4, kHoje, "09:59", "antes"},      {1, kHoje + 2, "07:00", "depois"}};
+        for (const auto& c : calls) {
+            table.Insert();
+            table.FieldByName("DesCodigo").SetAsInteger(c.codigo);
+            table.FieldByName("DesData").SetAsDateTime(c.data);
+            table.FieldByName("DesHora").SetAsString(c.hora);
+            table.FieldByName("DesApto").SetAsString(c.apto);
+            table.FieldByName("DesStatus").SetAsInteger(0);
+            table.Post();
+        }
+    };
+    fill(*cds);
+    const auto linhas = CarregarGrid(*cds);
+    for (const LinhaGrid& linha : linhas) {
+        if (!LinhaUltrapassada(linha, kAgora)) continue;
+        cds->SetIndexName("OrdenarCodigodx");
+        ASSERT_TRUE(cds->FindKey({static_cast<std::int32_t>(std::stoi(linha.codigo))}));
+        cds->Delete();
+        SalvarDados(*cds, fake);
+    }
+    const std::string oneByOne = folder.read("despertar.xml");
+
+    std::unique_ptr<TClientDataSet> fresh;
+    CriarCDSDespertador(fresh, fake);  // loads the file just written: start again empty
+    fresh->Close();
+    fresh->CreateDataSet();
+    fill(*fresh);
+    EXPECT_EQ(RemoverUltrapassados(*fresh, fake, CarregarGrid(*fresh), kAgora), 3);
+    EXPECT_EQ(folder.read("despertar.xml"), oneByOne);
+}
+
+TEST_F(EditorTableTest, APurgeWhoseSaveFailsIsSavedByTheNextSave) {
+    Add(kHoje - 1, "23:00", "ontem");
+    Add(kHoje + 1, "08:00", "amanha");
+    const std::string before = folder.read("despertar.xml");
+    fake.failReplaceFile = true;
+    EXPECT_THROW(RemoverUltrapassados(*cds, fake, CarregarGrid(*cds), kAgora), std::runtime_error);
+    EXPECT_EQ(folder.read("despertar.xml"), before);
+    EXPECT_EQ(Rooms(), std::vector<std::string>{"amanha"});  // gone from the table all the same
+
+    fake.failReplaceFile = false;
+    Add(kHoje + 2, "09:00", "depois");
+    std::unique_ptr<TClientDataSet> reloaded;
+    CriarCDSDespertador(reloaded, fake);
+    std::vector<std::string> rooms;
+    for (const auto& linha : CarregarGrid(*reloaded)) rooms.push_back(linha.apto);
+    EXPECT_EQ(rooms, (std::vector<std::string>{"amanha", "depois"}));
 }
 
 TEST_F(EditorTableTest, PurgeUsesTheRealDateWhateverTheFormatBecame) {

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -43,11 +43,11 @@ private slots:
     void emptyTableShowsOneEmptyRow() {
         Open();
         QCOMPARE(form_->windowTitle(), QStringLiteral("Despertador"));
-        QCOMPARE(form_->Grid->rowCount(), 1);
+        QCOMPARE(Rows(), 1);
         QVERIFY(form_->Grid->isColumnHidden(cCOL_CODIGO));
-        QCOMPARE(form_->Grid->horizontalHeaderItem(cCOL_PLACAVEICULO)->text(),
+        QCOMPARE(form_->Grid->model()->headerData(cCOL_PLACAVEICULO, Qt::Horizontal).toString(),
                  QStringLiteral("Placa Veículo"));
-        form_->Grid->setCurrentCell(0, cCOL_DATA);
+        SetCurrent(0);
         form_->popMenuGridPopup();
         QVERIFY(!form_->Editar->isEnabled());
         QVERIFY(!form_->Excluir->isEnabled());
@@ -65,7 +65,7 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, form_->edtObs, Qt::Key_unknown, QStringLiteral("é"),
                             Qt::NoModifier);
         form_->btnIncluir->click();
-        QCOMPARE(form_->Grid->rowCount(), 1);
+        QCOMPARE(Rows(), 1);
         QCOMPARE(Cell(0, cCOL_APTO), QStringLiteral("SUITE 3"));
         QCOMPARE(Cell(0, cCOL_OBS), QStringLiteral("CAFÉ"));
         QCOMPARE(Cell(0, cCOL_HORA), QStringLiteral("10:00"));
@@ -73,6 +73,21 @@ private slots:
         QVERIFY(form_->edtApto->text().isEmpty());
         QCOMPARE(fake_->filesReplaced, 1);
         QVERIFY(folder_->read("despertar.xml").find("DesApto=\"SUITE 3\"") != std::string::npos);
+
+        // Later calls go into their place in date and time order: last, then in between.
+        const struct {
+            QDate date;
+            const char* time;
+            const char* apto;
+        } more[] = {{QDate(2024, 5, 11), "08:00", "B"}, {QDate(2024, 5, 10), "10:05", "A"}};
+        for (const auto& call : more) {
+            form_->dtpData->setDate(call.date);
+            form_->mskHora->setText(call.time);
+            QTest::keyClicks(form_->edtApto, call.apto);
+            form_->btnIncluir->click();
+            CheckMirrorsTable();
+        }
+        QCOMPARE(Cell(1, cCOL_APTO), QStringLiteral("A"));
     }
 
     void refusedMoments_data() {
@@ -123,13 +138,13 @@ private slots:
     void editingHidesTheRowThenSavesItPending() {
         AddCalls();
         Open();
-        form_->Grid->setCurrentCell(1, cCOL_DATA);
+        SetCurrent(1);
         ModalAnswers answers;
         answers.then(ModalAnswers::click(QMessageBox::Yes));
         form_->Editar->trigger();
         QCOMPARE(answers.texts, QStringList{"Deseja realmente editar o registro selecionado?"});
         QCOMPARE(form_->Modo(), taEditar);
-        QCOMPARE(form_->Grid->rowCount(), 2);
+        QCOMPARE(Rows(), 2);
         QCOMPARE(Cell(1, cCOL_APTO), QStringLiteral("C"));  // row 3 moved up
         QCOMPARE(form_->edtApto->text(), QStringLiteral("B"));
         QCOMPARE(form_->mskHora->displayText(), QStringLiteral("12:00"));
@@ -137,7 +152,8 @@ private slots:
         form_->mskHora->setText("13:00");
         form_->btnIncluir->click();
         QCOMPARE(form_->Modo(), taIncluir);
-        QCOMPARE(form_->Grid->rowCount(), 3);
+        QCOMPARE(Rows(), 3);
+        CheckMirrorsTable();
         cds_->SetIndexName("OrdenarCodigodx");
         QVERIFY(cds_->FindKey({std::int32_t{2}}));
         QCOMPARE(cds_->FieldByName("DesHora").AsDateTime(), EncodeTime(13, 0, 0, 0));
@@ -147,7 +163,7 @@ private slots:
     void closingDuringAnEditChangesNothing() {
         AddCalls();
         Open();
-        form_->Grid->setCurrentCell(0, cCOL_DATA);
+        SetCurrent(0);
         ModalAnswers answers;
         answers.then(ModalAnswers::click(QMessageBox::Yes));
         form_->Editar->trigger();
@@ -168,20 +184,21 @@ private slots:
         QFETCH(int, left);
         AddCalls();
         Open();
-        form_->Grid->setCurrentCell(0, cCOL_DATA);
+        SetCurrent(0);
         ModalAnswers answers;
         answers.then(ModalAnswers::click(answer));
         form_->Excluir->trigger();
         QCOMPARE(answers.texts, QStringList{"Deseja realmente excluir o registro selecionado?"});
         QCOMPARE(cds_->RecordCount(), left);
-        QCOMPARE(form_->Grid->rowCount(), left);
+        QCOMPARE(Rows(), left);
+        CheckMirrorsTable();
     }
 
     void purging_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("saves");
         QTest::addColumn<int>("rows");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << 2 << 3;
+        QTest::newRow("yes saves once") << int(QMessageBox::Yes) << 1 << 3;
         QTest::newRow("no reloads all the same") << int(QMessageBox::No) << 0 << 5;
     }
     void purging() {
@@ -193,7 +210,7 @@ private slots:
         Add(kHoje, "09:59", "ANTES");
         Open();
         // An edit hides the last row (C); the reload after the purge brings it back.
-        form_->Grid->setCurrentCell(form_->Grid->rowCount() - 1, cCOL_DATA);
+        SetCurrent(Rows() - 1);
         ModalAnswers answers;
         answers.then(ModalAnswers::click(QMessageBox::Yes)).then(ModalAnswers::click(answer));
         form_->Editar->trigger();
@@ -202,7 +219,8 @@ private slots:
         QCOMPARE(answers.texts.last(),
                  QStringLiteral("Deseja realmente excluir os registros ultrapassados?"));
         QCOMPARE(fake_->filesReplaced - before, saves);
-        QCOMPARE(form_->Grid->rowCount(), rows);
+        QCOMPARE(Rows(), rows);
+        CheckMirrorsTable();
         QCOMPARE(Cell(rows - 1, cCOL_APTO), QStringLiteral("C"));
     }
 
@@ -255,7 +273,7 @@ private slots:
         Add(kHoje + 1, "08:00", "A");
         Open();
         AppFormats().ShortDateFormat = "dd/mm/yy";
-        form_->Grid->setCurrentCell(0, cCOL_DATA);
+        SetCurrent(0);
         ModalAnswers answers;
         answers.then(ModalAnswers::click(QMessageBox::Yes));
         form_->Editar->trigger();
@@ -280,7 +298,23 @@ private:
         Add(kHoje, "12:00", "B");
         Add(kHoje + 1, "07:00", "C");
     }
-    QString Cell(int row, int col) const { return form_->Grid->item(row, col)->text(); }
+    QString Cell(int row, int col) const {
+        return form_->Grid->model()->index(row, col).data().toString();
+    }
+    int Rows() const { return form_->Grid->model()->rowCount(); }
+    void SetCurrent(int row) {
+        form_->Grid->setCurrentIndex(form_->Grid->model()->index(row, cCOL_DATA));
+    }
+    // The grid shows exactly what a reload from the table would show.
+    void CheckMirrorsTable() {
+        const std::vector<LinhaGrid> fromTable = CarregarGrid(*cds_);
+        QCOMPARE(int(form_->Linhas().size()), int(fromTable.size()));
+        for (std::size_t r = 0; r < fromTable.size(); ++r) {
+            QCOMPARE(form_->Linhas()[r].codigo, fromTable[r].codigo);
+            QCOMPARE(Cell(int(r), cCOL_CODIGO).toStdString(), fromTable[r].codigo);
+            QCOMPARE(Cell(int(r), cCOL_OBS).toStdString(), fromTable[r].obs);
+        }
+    }
     static bool HasRed(const QImage& image, const QRect& rect) {
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x) {
