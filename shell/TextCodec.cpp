@@ -139,15 +139,15 @@ std::string Utf8ToWindows1252(const std::string& utf8) {
             out += utf8[i++];
             continue;
         }
-        const char32_t c = NextCodePoint(utf8, i);
-        char byte = '?';
-        if (c >= 0xA0 && c <= 0xFF) {
-            byte = static_cast<char>(c);
-        } else {
-            for (int k = 0; k < 32; ++k)
-                if (kHigh1252[k] == c) byte = static_cast<char>(0x80 + k);
-        }
-        out += byte;
+        out += NextWindows1252Byte(utf8, i);
     }
     return out;
+}
+
+char NextWindows1252Byte(const std::string& utf8, std::size_t& i) {
+    const char32_t c = NextCodePoint(utf8, i);
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (int k = 0; k < 32; ++k)
+        if (kHigh1252[k] == c) return static_cast<char>(0x80 + k);
+    return '?';
 }

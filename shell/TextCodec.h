@@ -14,3 +14,5 @@ std::string EncodeUtf8(char32_t codePoint);
 // Windows-1252 bytes to UTF-8 and back; a character the code page cannot hold becomes "?".
 std::string Windows1252ToUtf8(const std::string& bytes);
 std::string Utf8ToWindows1252(const std::string& utf8);
+// The Windows-1252 byte of the UTF-8 character at `i` (a non-ASCII one), moving `i` past it.
+char NextWindows1252Byte(const std::string& utf8, std::size_t& i);

@@ -2,6 +2,7 @@
 // writer does, so that readers of that format read our files.
 #include <pugixml.hpp>
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -93,7 +94,7 @@ FieldValue ParseValue(const std::string& text, const FieldDef& def) {
 }
 
 // The nine replacements of the format; nothing for a byte written as it is.
-const char* Replacement(char c) {
+constexpr const char* Replacement(char c) {
     switch (c) {
         case '<':
             return "&lt;";
@@ -118,16 +119,35 @@ const char* Replacement(char c) {
     }
 }
 
-void AppendEscaped(std::string& out, const std::string& bytes) {
+// Bytes that ASCII text copies as they are.
+constexpr auto kPlainAscii = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0; c < 0x80; ++c) plain[c] = Replacement(static_cast<char>(c)) == nullptr;
+    return plain;
+}();
+
+// UTF-8 text as escaped Windows-1252, in one pass: runs of plain ASCII are copied whole.
+void AppendText(std::string& out, const std::string& utf8) {
     std::size_t plain = 0;  // start of the run not yet copied
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (const char* replacement = Replacement(bytes[i])) {
-            out.append(bytes, plain, i - plain);
-            out += replacement;
-            plain = i + 1;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (kPlainAscii[byte]) {
+            ++i;
+            continue;
         }
+        out.append(utf8, plain, i - plain);
+        if (byte < 0x80) {
+            out += Replacement(utf8[i++]);
+        } else {
+            const char converted = NextWindows1252Byte(utf8, i);
+            if (const char* replacement = Replacement(converted))
+                out += replacement;
+            else
+                out += converted;
+        }
+        plain = i;
     }
-    out.append(bytes, plain, bytes.size() - plain);
+    out.append(utf8, plain, utf8.size() - plain);
 }
 
 void AppendDigits(std::string& out, int value, int width) {
@@ -148,7 +168,7 @@ void AppendValue(std::string& out, const FieldValue& value) {
         AppendDigits(out, p.month, 2);
         AppendDigits(out, p.day, 2);
     } else if (const auto* s = std::get_if<std::string>(&value)) {
-        AppendEscaped(out, Utf8ToWindows1252(*s));
+        AppendText(out, *s);
     }
 }
 

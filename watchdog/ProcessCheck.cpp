@@ -25,16 +25,27 @@ std::string CleanListedPath(const std::string& element) {
     return path;
 }
 
+std::unordered_set<std::string> ProcessCheck::RunningNames(
+    const std::vector<std::string>& snapshot) const {
+    const std::string separators = platform_.pathSeparators();
+    std::unordered_set<std::string> names;
+    names.reserve(snapshot.size() * 2);
+    for (const std::string& process : snapshot) {
+        std::string upper = AsciiUpper(process);
+        names.insert(FileNamePart(upper, separators));
+        names.insert(std::move(upper));
+    }
+    return names;
+}
+
+bool ProcessCheck::ListProcess(const std::unordered_set<std::string>& running,
+                               const std::string& pExecutavel) {
+    return running.count(AsciiUpper(pExecutavel)) > 0;
+}
+
 bool ProcessCheck::ListProcess(const std::vector<std::string>& snapshot,
                                const std::string& pExecutavel) const {
-    const std::string wanted = AsciiUpper(pExecutavel);
-    const std::string separators = platform_.pathSeparators();
-    for (const std::string& process : snapshot) {
-        if (AsciiUpper(FileNamePart(process, separators)) == wanted ||
-            AsciiUpper(process) == wanted)
-            return true;
-    }
-    return false;
+    return ListProcess(RunningNames(snapshot), pExecutavel);
 }
 
 std::vector<std::string> ProcessCheck::ProgramaAberto() {
@@ -47,22 +58,23 @@ std::vector<std::string> ProcessCheck::ProgramaAberto() {
     } done{running_};
 
     const std::string separators = platform_.pathSeparators();
-    std::optional<std::vector<std::string>> snapshot;
+    std::optional<std::unordered_set<std::string>> running;
     std::set<std::string> requested;  // upper-case file names started in this pass
     for (const std::string& element : TFuncao::GetDadosIni(platform_)) {
         const std::string path = CleanListedPath(element);
         if (path.empty()) continue;
-        if (!snapshot) {
-            snapshot = platform_.processNames();
+        if (!running) {
+            const std::optional<std::vector<std::string>> snapshot = platform_.processNames();
             if (!snapshot) {
                 // Without the list every program would look missing and start twice.
                 log.push_back("Lista de processos não pôde ser lida " +
                               DateTimeToStr(clock_.Now()));
                 return log;
             }
+            running = RunningNames(*snapshot);
         }
         const std::string vExecutavel = FileNamePart(path, separators);
-        if (requested.count(AsciiUpper(vExecutavel)) || ListProcess(*snapshot, vExecutavel))
+        if (requested.count(AsciiUpper(vExecutavel)) || ListProcess(*running, vExecutavel))
             continue;
         requested.insert(AsciiUpper(vExecutavel));
         const platform::OpenResult result = platform_.open(path, FolderPart(path, separators));

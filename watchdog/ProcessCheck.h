@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -20,6 +21,11 @@ public:
     // case; the folder of the process's name is ignored).
     bool ListProcess(const std::vector<std::string>& snapshot,
                      const std::string& pExecutavel) const;
+    // The same test against the names of RunningNames(snapshot).
+    static bool ListProcess(const std::unordered_set<std::string>& running,
+                            const std::string& pExecutavel);
+    // Every process's name and its file name, upper-cased: built once per pass.
+    std::unordered_set<std::string> RunningNames(const std::vector<std::string>& snapshot) const;
 
 private:
     platform::Platform& platform_;
