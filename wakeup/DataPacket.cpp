@@ -243,14 +243,15 @@ std::string TClientDataSet::SaveToXml() const {
     }
     out += "</FIELDS><PARAMS/></METADATA><ROWDATA>";
     out.reserve(out.size() + rows_.size() * 200);
+    // ` name="` of each field, built once.
+    std::vector<std::string> prefixes;
+    for (const FieldDef& def : fieldDefs_) prefixes.push_back(' ' + def.name + "=\"");
     for (const std::size_t index : order_) {
         const Row& row = rows_[index];
         out += "<ROW";
         for (std::size_t i = 0; i < fieldDefs_.size(); ++i) {
             if (std::holds_alternative<std::monostate>(row[i])) continue;
-            out += ' ';
-            out += fieldDefs_[i].name;
-            out += "=\"";
+            out += prefixes[i];
             if (fieldDefs_[i].type == FieldType::Time)
                 AppendTime(out, std::get<TDateTime>(row[i]));
             else

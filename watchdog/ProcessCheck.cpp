@@ -1,7 +1,6 @@
 #include "watchdog/ProcessCheck.h"
 
 #include <optional>
-#include <set>
 
 #include "shell/Formats.h"
 #include "shell/uFuncao.h"
@@ -59,7 +58,7 @@ std::vector<std::string> ProcessCheck::ProgramaAberto() {
 
     const std::string separators = platform_.pathSeparators();
     std::optional<std::unordered_set<std::string>> running;
-    std::set<std::string> requested;  // upper-case file names started in this pass
+    std::unordered_set<std::string> requested;  // upper-case file names started in this pass
     for (const std::string& element : TFuncao::GetDadosIni(platform_)) {
         const std::string path = CleanListedPath(element);
         if (path.empty()) continue;
@@ -74,9 +73,8 @@ std::vector<std::string> ProcessCheck::ProgramaAberto() {
             running = RunningNames(*snapshot);
         }
         const std::string vExecutavel = FileNamePart(path, separators);
-        if (requested.count(AsciiUpper(vExecutavel)) || ListProcess(*running, vExecutavel))
-            continue;
-        requested.insert(AsciiUpper(vExecutavel));
+        std::string upper = AsciiUpper(vExecutavel);
+        if (running->count(upper) || !requested.insert(std::move(upper)).second) continue;
         const platform::OpenResult result = platform_.open(path, FolderPart(path, separators));
         if (result.ok)
             log.push_back(vExecutavel + " foi aberto " + DateTimeToStr(clock_.Now()));
