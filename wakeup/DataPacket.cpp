@@ -150,11 +150,9 @@ void AppendText(std::string& out, const std::string& utf8) {
     out.append(utf8, plain, utf8.size() - plain);
 }
 
-void AppendDigits(std::string& out, int value, int width) {
-    char digits[12];
-    for (int k = width - 1; k >= 0; --k, value /= 10)
-        digits[k] = static_cast<char>('0' + value % 10);
-    out.append(digits, static_cast<std::size_t>(width));
+// `width` digits of `value` into `text`.
+void PutDigits(char* text, int value, int width) {
+    for (int k = width - 1; k >= 0; --k, value /= 10) text[k] = static_cast<char>('0' + value % 10);
 }
 
 void AppendValue(std::string& out, const FieldValue& value) {
@@ -164,21 +162,25 @@ void AppendValue(std::string& out, const FieldValue& value) {
         out.append(digits, end);
     } else if (const auto* d = std::get_if<TDateTime>(&value)) {
         const DateParts p = DecodeDateTime(*d).date;
-        AppendDigits(out, p.year, 4);
-        AppendDigits(out, p.month, 2);
-        AppendDigits(out, p.day, 2);
+        char text[8];  // yyyymmdd
+        PutDigits(text, p.year, 4);
+        PutDigits(text + 4, p.month, 2);
+        PutDigits(text + 6, p.day, 2);
+        out.append(text, sizeof text);
     } else if (const auto* s = std::get_if<std::string>(&value)) {
         AppendText(out, *s);
     }
 }
 
 void AppendTime(std::string& out, TDateTime value) {
-    const TimeParts t = DecodeDateTime(value).time;
-    AppendDigits(out, t.hour, 2);
-    out += ':';
-    AppendDigits(out, t.minute, 2);
-    out += ':';
-    AppendDigits(out, t.second * 1000 + t.millisecond, 5);
+    const std::int64_t ms = MillisecondsOfDay(value);
+    char text[11];  // hh:nn:SSmmm
+    PutDigits(text, static_cast<int>(ms / 3'600'000), 2);
+    text[2] = ':';
+    PutDigits(text + 3, static_cast<int>(ms / 60'000 % 60), 2);
+    text[5] = ':';
+    PutDigits(text + 6, static_cast<int>(ms % 60'000), 5);
+    out.append(text, sizeof text);
 }
 
 }  // namespace
